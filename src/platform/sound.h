@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Opens one audio device for the whole run and keeps it open. Without a working device it falls
+// back to SDL's dummy driver, which consumes audio at real speed, so the game's timing stays the
+// same on a machine without sound. Calling it again while open does nothing.
+void openAudio();
+void closeAudio();
+
+// Plays a whole RIFF wave image held in memory, replacing whatever is queued, and returns once it
+// has been heard. An image that does not parse, or a closed device, plays nothing.
+void playWaveSync(std::string_view waveImage);
+
+// Starts a wave file, replacing whatever is queued, and returns at once. A file that is missing,
+// unreadable, not a wave, or too large to be a word's sound stays silent.
+void playWaveFileAsync(const std::string& utf8Path);
+
+// True while queued audio is still playing.
+bool audioBusy();
+
+} // namespace platform
