@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDir>
+
+namespace resgen {
+
+// Each family of built-in resources is written into out under its resource number.
+void writeTextures(const QDir& out);
+void writeFaces(const QDir& out);
+void writeBadge(const QDir& out);
+void writeDigits(const QDir& out);
+void writeFlyers(const QDir& out);
+void writeNextButton(const QDir& out);
+void writeIcons(const QDir& out);
+void writeChime(const QDir& out);
+
+} // namespace resgen
