@@ -32,6 +32,9 @@ constexpr Uint32 kMaxClipSeconds = 60;
 SDL_AudioDeviceID device = 0;
 
 SDL_AudioDeviceID openDevice() {
+    // SDL would otherwise turn SIGTERM and SIGINT into a quit event nobody reads, and the
+    // game could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return 0;
     }

@@ -1,0 +1,22 @@
+#include "app/torvex_app.h"
+
+#include "platform/sound.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    InitialiseToolkit();
+    platform::openAudio();
+    int status = 1;
+    {
+        CTorvexApp app;
+        std::vector<std::string> arguments;
+        for (const QString& argument : QCoreApplication::arguments())
+            arguments.push_back(argument.toStdString());
+        if (app.InitInstance(arguments))
+            status = QApplication::exec();
+    }
+    platform::closeAudio();
+    return status;
+}

@@ -1,0 +1,3 @@
+#include "app/main_frame.h"
+
+void BuildMainFrame(platform::FrameWindow&, platform::Document&) {}

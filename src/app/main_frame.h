@@ -1,0 +1,6 @@
+#pragma once
+// The main frame's menus, accelerators and command routing.
+#include "platform/document.h"
+#include "platform/frame_window.h"
+
+void BuildMainFrame(platform::FrameWindow& frame, platform::Document& document);

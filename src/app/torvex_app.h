@@ -1,0 +1,32 @@
+#pragma once
+// The application: start-up, the one document, frame and view, and the message loop.
+#include "board/torvex_view.h"
+#include "platform/document.h"
+#include "platform/frame_window.h"
+#include "wordlist/torvex_doc.h"
+
+#include <memory>
+#include <string>
+
+class CTorvexApp {
+  public:
+    CTorvexApp();
+    ~CTorvexApp();
+    // Makes the document, frame and view, opens the file named on the command line (if any)
+    // and shows the board. False when the program should end at once.
+    bool InitInstance(const std::vector<std::string>& arguments);
+
+    platform::FrameWindow& frame() { return *frame_; }
+    platform::Document& document() { return document_; }
+
+  private:
+    void updateCaption();
+
+    CTorvexDoc content_;
+    platform::Document document_;
+    CTorvexView viewHandler_;
+    std::unique_ptr<platform::FrameWindow> frame_;
+};
+
+// Sets up Qt (fonts, settings names) for the game; used by the program and by its tests.
+void InitialiseToolkit();

@@ -1,0 +1,79 @@
+#pragma once
+// The one program-wide record of the game. Words, cells, pieces and figures are numbered from 1;
+// slot 0 of every array carries no meaning. Flags are ints where any non-zero value is set.
+#include <array>
+#include <deque>
+#include <string>
+
+inline constexpr int kMaxCells = 4;
+inline constexpr int kPiecesPerCell = 4;
+inline constexpr int kPieceSize = 100;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+// Per cell 1..4 and piece 1..4.
+using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
+
+struct ClientRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct PuzzleState {
+    int currentEntry = 1;
+    int cellCount = 1;
+    int selectedPiece = -1;
+    int selectedCell = 1;
+    int draggedFigure = -1;
+    std::array<int, 3> figureX{0, 85, 85};
+    std::array<int, 3> figureY{0, 0, 45};
+    int figureWidth = 40;
+    int figureHeight = 40;
+    Point dragOffset;
+    int difficulty = 2;
+    int animationIdle = 1;
+    std::string fontFace = "ＭＳ ゴシック"; // UTF-8 face name
+    std::string captionText;              // Shift-JIS reading of the current word
+    ClientRect clientRect;
+    std::string workingDirectory;
+    int solvedNow = 0;
+    int repaintPending = 0;
+    int listReloaded = 0;
+    int solvedTens = 0;
+    int rewardClickable = 0;
+    int firstSolve = 0;
+    std::array<int, 51> solvedFlags{};
+
+    PieceGrid pieceX{}, pieceY{};
+    PieceGrid sheetX{}, sheetY{};
+    PieceGrid homeX{}, homeY{};
+    std::array<int, kMaxCells + 1> scatterBaseX{}, scatterBaseY{};
+
+    // Squares where a carried piece or face was drawn, blanked before the next redraw.
+    // New points go in at the front; the oldest leaves from the back.
+    std::deque<Point> pieceEraseList;
+    std::deque<Point> figureEraseList;
+
+    // The reward flight.
+    int rewardRestX = 850;
+    int rewardRestY = 10;
+    double flightTime = 0.0;
+    int flightX = 0, flightY = 0, flightWidth = 0, flightHeight = 0;
+    int flightBaseX = 0, flightBaseY = 0, flightBaseWidth = 0, flightBaseHeight = 0;
+    int flightPrevX = 0, flightPrevY = 0, flightPrevWidth = 0, flightPrevHeight = 0;
+    int flightInterval = 0;
+};
+
+inline constexpr double flightPi = 3.1415926535;
+
+extern PuzzleState thePuzzle;
+
+// Completes the fixed geometry and captures the working directory; loads the bitmaps.
+void InitPuzzleState();
+
+// The number of character cells played: the kanji's bytes halved and rounded up, but one cell
+// at difficulty 1 or for an empty kanji, and never more than four.
+void ComputeCellCount();
+int cellCountFor(std::size_t kanjiBytes, int difficulty);

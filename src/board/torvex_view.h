@@ -1,0 +1,16 @@
+#pragma once
+// The board view: the window's messages handed to the game's handlers.
+#include "platform/view.h"
+
+class CTorvexView : public platform::ViewHandler {
+  public:
+    // Creating the view completes the puzzle state and loads the bitmaps.
+    CTorvexView();
+    void onDraw() override;
+    void onLButtonDown(int x, int y) override;
+    void onMouseMove(int x, int y) override;
+    void onTimer(int id) override;
+};
+
+// The paint: a pending set-up first, then frame, grid, pieces and the version caption.
+void OnDraw();

@@ -1,0 +1,214 @@
+#include "gfx/surface.h"
+
+#include "gfx/text_fit.h"
+#include "platform/sjis.h"
+#include "platform/view.h"
+
+#include <QPainter>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+namespace gfx {
+
+// One painter per target image, shared by every surface drawing on it: Qt allows only one
+// active painter on an image, and handlers nest surfaces on the same window.
+class Surface::Painting {
+  public:
+    static Painting* acquire(QImage* image) {
+        auto& entry = pool()[image];
+        if (!entry)
+            entry = std::make_unique<Painting>(image);
+        ++entry->users_;
+        return entry.get();
+    }
+    static void release(Painting* painting) {
+        if (--painting->users_ == 0)
+            pool().erase(painting->image_);
+    }
+    explicit Painting(QImage* image) : image_(image), painter(image) {}
+
+  private:
+    static std::map<QImage*, std::unique_ptr<Painting>>& pool() {
+        static std::map<QImage*, std::unique_ptr<Painting>> painters;
+        return painters;
+    }
+    QImage* image_;
+    int users_ = 0;
+
+  public:
+    QPainter painter;
+};
+
+namespace {
+
+QColor toQColor(Rgb c) { return QColor::fromRgb(c); }
+
+QFont toQFont(const Font& font) {
+    QFont f = font.face.empty() ? QFont() : QFont(QString::fromStdString(font.face));
+    if (font.pixelSize > 0)
+        f.setPixelSize(font.pixelSize);
+    f.setBold(font.bold);
+    f.setKerning(false);
+    f.setStyleStrategy(font.antialiased ? QFont::PreferDefault : QFont::NoAntialias);
+    return f;
+}
+
+} // namespace
+
+Font pointFont(int tenths, std::string_view faceUtf8) {
+    return Font{std::string(faceUtf8), tenths * 96 / 720, false, true};
+}
+
+Surface::Surface() = default;
+
+Surface::Surface(BitmapPtr target) { retarget(std::move(target)); }
+
+Surface::~Surface() { retarget(nullptr); }
+
+void Surface::retarget(BitmapPtr target) {
+    if (painting_)
+        Painting::release(painting_);
+    painting_ = nullptr;
+    target_ = std::move(target);
+}
+
+Surface::Painting* Surface::painting() {
+    if (!painting_ && target_ && !target_->isNull())
+        painting_ = Painting::acquire(target_.get());
+    return painting_;
+}
+
+BitmapPtr Surface::selectBitmap(BitmapPtr bitmap) {
+    BitmapPtr previous = target_;
+    retarget(std::move(bitmap));
+    return previous;
+}
+
+Pen Surface::selectPen(const Pen& pen) { return std::exchange(pen_, pen); }
+
+Font Surface::selectFont(const Font& font) { return std::exchange(font_, font); }
+
+int Surface::width() const { return target_ ? target_->width() : 0; }
+
+int Surface::height() const { return target_ ? target_->height() : 0; }
+
+void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy) {
+    if (!source.target_ || !painting())
+        return;
+    const QRect wanted(sx, sy, w, h);
+    const QRect covered = wanted.intersected(source.target_->rect());
+    if (covered.isEmpty())
+        return;
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(x + covered.x() - sx, y + covered.y() - sy), *source.target_, covered);
+}
+
+void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy,
+                         int sw, int sh) {
+    if (!source.target_ || !painting())
+        return;
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QRect(x, y, w, h), *source.target_, QRect(sx, sy, sw, sh));
+}
+
+void Surface::fillWithWindowColour(int left, int top, int right, int bottom) {
+    if (!painting() || right <= left || bottom <= top)
+        return;
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(left, top, right - left, bottom - top), toQColor(kWindowColour));
+}
+
+void Surface::moveTo(int x, int y) {
+    curX_ = x;
+    curY_ = y;
+}
+
+void Surface::lineTo(int x, int y) {
+    if (painting()) {
+        QPainter& p = painting_->painter;
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const QLine line(curX_, curY_, x, y);
+        if (pen_.style == Pen::Style::Dotted) {
+            // Three on, three off, restarting at each line; opaque mode paints the gaps.
+            if (!transparent_) {
+                p.setPen(QPen(toQColor(kWindowColour), 1, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(line);
+            }
+            QPen dots(toQColor(pen_.colour), 1, Qt::CustomDashLine, Qt::FlatCap);
+            dots.setDashPattern({3, 3});
+            p.setPen(dots);
+        } else if (pen_.width <= 1) {
+            // A one-pixel line leaves out its end pixel.
+            p.setPen(QPen(toQColor(pen_.colour), 1, Qt::SolidLine, Qt::FlatCap));
+        } else {
+            p.setPen(QPen(toQColor(pen_.colour), pen_.width, Qt::SolidLine, Qt::RoundCap,
+                          Qt::RoundJoin));
+        }
+        p.drawLine(line);
+    }
+    moveTo(x, y);
+}
+
+ArcAngles arcAngles(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                    int yEnd) {
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    // Screen y grows downwards; Qt's angles grow counter-clockwise as seen on screen.
+    auto degrees = [&](int x, int y) {
+        return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+    };
+    const double start = degrees(xStart, yStart);
+    double span = degrees(xEnd, yEnd) - start;
+    while (span <= 0.0)
+        span += 360.0;
+    return {static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16))};
+}
+
+void Surface::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                  int yEnd) {
+    if (!painting())
+        return;
+    const ArcAngles a = arcAngles(left, top, right, bottom, xStart, yStart, xEnd, yEnd);
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setPen(QPen(toQColor(pen_.colour), pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRect(left, top, right - left, bottom - top), a.start16, a.span16);
+}
+
+void Surface::textOut(int x, int y, std::string_view sjis) {
+    if (sjis.empty() || !painting())
+        return;
+    const std::string_view visible = visiblePrefix(sjis, width() - x);
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setFont(toQFont(font_));
+    p.setPen(toQColor(textColour_));
+    p.setBackgroundMode(transparent_ ? Qt::TransparentMode : Qt::OpaqueMode);
+    p.setBackground(toQColor(kWindowColour));
+    p.drawText(x, y + p.fontMetrics().ascent(),
+               QString::fromStdString(platform::sjisToUtf8Lossy(visible)));
+}
+
+WindowSurface::WindowSurface() {
+    if (auto* view = platform::theView())
+        retarget(view->image());
+}
+
+WindowSurface::~WindowSurface() {
+    retarget(nullptr);
+    if (auto* view = platform::theView())
+        view->showChanged();
+}
+
+void WindowSurface::showNow() {
+    if (auto* view = platform::theView())
+        view->showNow();
+}
+
+} // namespace gfx

@@ -1,0 +1,29 @@
+#pragma once
+// Line-oriented reading and writing of a word list file's bytes, kept exactly as they are.
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class Archive {
+  public:
+    // A loading archive reads from `in`; a storing one writes to `out`.
+    static Archive loading(std::istream& in) { return Archive(&in, nullptr); }
+    static Archive storing(std::ostream& out) { return Archive(nullptr, &out); }
+
+    bool isLoading() const { return in_ != nullptr; }
+
+    // Reads the next line without its terminator. LF, CR LF and a lone CR each end a line.
+    // At the end of the data the line is empty and the result false.
+    bool ReadString(std::string& line);
+    // Writes the bytes exactly, adding nothing.
+    void WriteString(std::string_view text);
+
+  private:
+    Archive(std::istream* in, std::ostream* out) : in_(in), out_(out) {}
+    std::istream* in_;
+    std::ostream* out_;
+};
+
+} // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+// The one document of the program and the framework's file commands on it: open, save, save
+// as, new, and the recently-used files. The content is read and written through an Archive.
+#include "platform/archive.h"
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+class DocumentContent {
+  public:
+    virtual ~DocumentContent() = default;
+    virtual void Serialize(Archive& archive) = 0;
+    virtual bool OnNewDocument() { return true; }
+};
+
+class Document {
+  public:
+    Document(DocumentContent& content, std::string untitledName);
+
+    // Reads the file into the content. A file that cannot be read is reported and nothing
+    // of the document changes; the result is false.
+    bool open(const std::string& path);
+    // Writes to the document's file, asking for a name while it has none. The old file is
+    // replaced only by a complete new one: a failed save leaves it as it was.
+    bool save();
+    bool saveAs();
+    // A new, untitled document; the content keeps what it holds.
+    bool newDocument();
+    // Asks for a file to open.
+    bool openWithDialog();
+    // Asks whether to save a modified document: true when it may be closed or replaced.
+    bool saveModified();
+
+    const std::string& path() const { return path_; }
+    std::string title() const;
+    bool modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+    // Told when the title changes, and after every open and new (the view repaints then).
+    std::function<void()> onChanged;
+
+  private:
+    bool storeTo(const std::string& path);
+    void setPath(const std::string& path);
+
+    DocumentContent& content_;
+    std::string untitledName_;
+    std::string path_;
+    bool modified_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,69 @@
+#pragma once
+// The game board's window. It keeps one image the size of its client area: that image is
+// "the window" the handlers draw on, and a Qt paint only copies it to the screen, so covering
+// and uncovering the window never loses anything.
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+namespace platform {
+
+// What the game does with the window's messages.
+class ViewHandler {
+  public:
+    virtual ~ViewHandler() = default;
+    virtual void onDraw() = 0; // after the framework erased the window
+    virtual void onLButtonDown(int x, int y) = 0;
+    virtual void onMouseMove(int x, int y) = 0;
+    virtual void onTimer(int id) = 0;
+};
+
+class View : public QWidget {
+    Q_OBJECT
+  public:
+    explicit View(ViewHandler& handler, QWidget* parent = nullptr);
+    ~View() override;
+
+    const std::shared_ptr<QImage>& image() const { return image_; }
+
+    // Makes what the handlers drew visible at the next Qt paint.
+    void showChanged();
+    // Makes it visible now: used before the thread blocks (the synchronous sound).
+    void showNow();
+    // The framework's paint: erase to the window colour, then the game's draw, at the next
+    // Qt paint. With erase false the game draws over what is there.
+    void requestPaint(bool erase = true);
+    // Runs a requested paint at once (tests and start-up use it instead of waiting for Qt).
+    void paintPendingNow();
+
+    // The window's timers: starting a running timer restarts it; stopping a stopped one does
+    // nothing. Ticks arrive as onTimer(id).
+    void setTimer(int id, int milliseconds);
+    void stopTimer(int id);
+    bool timerRunning(int id) const;
+    int timerInterval(int id) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QTimer* timerFor(int id);
+    void runFrameworkPaint();
+
+    ViewHandler& handler_;
+    std::shared_ptr<QImage> image_;
+    std::map<int, QTimer*> timers_;
+    bool paintPending_ = false;
+    bool erasePending_ = false;
+};
+
+// The one view of the program, or nullptr before it exists.
+View* theView();
+
+} // namespace platform

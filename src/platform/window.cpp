@@ -1,0 +1,37 @@
+#include "platform/window.h"
+
+#include "platform/view.h"
+
+namespace platform {
+
+void setViewTimer(int id, int milliseconds) {
+    if (View* v = theView())
+        v->setTimer(id, milliseconds);
+}
+
+void stopViewTimer(int id) {
+    if (View* v = theView())
+        v->stopTimer(id);
+}
+
+bool viewTimerRunning(int id) {
+    const View* v = theView();
+    return v && v->timerRunning(id);
+}
+
+int viewTimerInterval(int id) {
+    const View* v = theView();
+    return v ? v->timerInterval(id) : 0;
+}
+
+void requestViewPaint(bool erase) {
+    if (View* v = theView())
+        v->requestPaint(erase);
+}
+
+Size viewClientSize() {
+    const View* v = theView();
+    return v ? Size{v->image()->width(), v->image()->height()} : Size{};
+}
+
+} // namespace platform

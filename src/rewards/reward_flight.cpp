@@ -1,0 +1,3 @@
+#include "rewards/reward_flight.h"
+
+void OnTimer(int) {}

@@ -1,0 +1,8 @@
+#pragma once
+// The document: the word list file's way in and out. It holds no data of its own.
+#include "platform/document.h"
+
+class CTorvexDoc : public platform::DocumentContent {
+  public:
+    void Serialize(platform::Archive& archive) override;
+};
