@@ -19,6 +19,8 @@ namespace {
 // file costs no more memory than those lines.
 constexpr int kLinesRead = 150;
 
+Document* currentDocument = nullptr;
+
 std::string reasonText(int error) { return error ? std::strerror(error) : "read error"; }
 
 // Reads the leading lines of a file, each ended by LF. Returns an error text on failure.
@@ -44,7 +46,16 @@ std::string readLeadingLines(const std::string& path, std::string& lines) {
 } // namespace
 
 Document::Document(DocumentContent& content, std::string untitledName)
-    : content_(content), untitledName_(std::move(untitledName)) {}
+    : content_(content), untitledName_(std::move(untitledName)) {
+    currentDocument = this;
+}
+
+Document::~Document() {
+    if (currentDocument == this)
+        currentDocument = nullptr;
+}
+
+Document* theDocument() { return currentDocument; }
 
 std::string Document::title() const {
     if (path_.empty())

@@ -18,6 +18,9 @@ class DocumentContent {
 class Document {
   public:
     Document(DocumentContent& content, std::string untitledName);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
 
     // Reads the file into the content. A file that cannot be read is reported and nothing
     // of the document changes; the result is false.
@@ -50,5 +53,8 @@ class Document {
     std::string path_;
     bool modified_ = false;
 };
+
+// The program's one document, or nullptr before it exists.
+Document* theDocument();
 
 } // namespace platform

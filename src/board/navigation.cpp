@@ -1,0 +1,5 @@
+#include "board/navigation.h"
+
+void OnNext() {}
+void OnBack() {}
+void DrawPreview(gfx::Surface&, gfx::Surface&) {}

@@ -1,0 +1,8 @@
+#pragma once
+// The two story lines at the top of the board: the frog names the signboard that fell apart,
+// the girl recalls what its word was.
+#include "gfx/surface.h"
+
+void DrawStoryCaptions(gfx::Surface& window);
+// Where the tail of the girl's line starts for a reading of `readingBytes` bytes.
+int storyTailX(std::size_t readingBytes);

@@ -1,0 +1,3 @@
+#include "rewards/completion.h"
+
+void PresentCompletion(gfx::WindowSurface&) {}

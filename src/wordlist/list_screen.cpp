@@ -1,0 +1,3 @@
+#include "wordlist/list_screen.h"
+
+void OnWordList() {}

@@ -1,0 +1,4 @@
+#pragma once
+// 漢字入力: the list of all 50 words drawn on the board, with the entry editor over it.
+
+void OnWordList();
