@@ -1,0 +1,17 @@
+#pragma once
+// Runs modal dialogs. Tests replace the user: a hook receives the dialog, already shown, and
+// answers for it (fill fields, press buttons) instead of a nested event loop waiting for a person.
+#include <functional>
+
+class QDialog;
+
+namespace platform {
+
+// Runs the dialog modally; returns QDialog::Accepted (1) for OK, anything else for cancel.
+int runModal(QDialog& dialog);
+
+// The hook gets the open dialog and returns the dialog's result (it may call accept() itself).
+using ModalHook = std::function<int(QDialog& dialog)>;
+void setModalHook(ModalHook hook); // empty: real modal loops again
+
+} // namespace platform
