@@ -22,7 +22,9 @@ CTorvexApp::CTorvexApp() : document_(content_, "トルベ") {}
 
 CTorvexApp::~CTorvexApp() = default;
 
-void CTorvexApp::updateCaption() { frame_->setDocumentTitle(document_.title()); }
+void CTorvexApp::updateCaption() {
+    frame_->setDocumentTitle(document_.title());
+}
 
 bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
     frame_ = std::make_unique<platform::FrameWindow>(viewHandler_);

@@ -17,7 +17,9 @@ bool strictlyInside(int x, int y, int left, int top, int width, int height) {
     return left < x && x < left + width && top < y && y < top + height;
 }
 
-gfx::BitmapPtr pieceSheet() { return gfx::bitmapSlots()[gfx::kSheetSlot]; }
+gfx::BitmapPtr pieceSheet() {
+    return gfx::bitmapSlots()[gfx::kSheetSlot];
+}
 
 void pressNextButton(int x, int y) {
     if (thePuzzle.solvedNow && strictlyInside(x, y, 700, 475, 200, 60) &&

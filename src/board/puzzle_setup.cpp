@@ -11,7 +11,9 @@ namespace {
 
 constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
 
-const std::string& currentKanji() { return theWordList[thePuzzle.currentEntry].kanji; }
+const std::string& currentKanji() {
+    return theWordList[thePuzzle.currentEntry].kanji;
+}
 
 void resetPuzzleFlags() {
     thePuzzle.rewardClickable = 0;

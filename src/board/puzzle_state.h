@@ -35,7 +35,7 @@ struct PuzzleState {
     int difficulty = 2;
     int animationIdle = 1;
     std::string fontFace = "ＭＳ ゴシック"; // UTF-8 face name
-    std::string captionText;              // Shift-JIS reading of the current word
+    std::string captionText;                // Shift-JIS reading of the current word
     ClientRect clientRect;
     std::string workingDirectory;
     int solvedNow = 0;

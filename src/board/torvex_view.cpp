@@ -4,12 +4,22 @@
 #include "board/puzzle_state.h"
 #include "rewards/reward_flight.h"
 
-CTorvexView::CTorvexView() { InitPuzzleState(); }
+CTorvexView::CTorvexView() {
+    InitPuzzleState();
+}
 
-void CTorvexView::onDraw() { OnDraw(); }
+void CTorvexView::onDraw() {
+    OnDraw();
+}
 
-void CTorvexView::onLButtonDown(int x, int y) { OnLButtonDown(x, y); }
+void CTorvexView::onLButtonDown(int x, int y) {
+    OnLButtonDown(x, y);
+}
 
-void CTorvexView::onMouseMove(int x, int y) { OnMouseMove(x, y); }
+void CTorvexView::onMouseMove(int x, int y) {
+    OnMouseMove(x, y);
+}
 
-void CTorvexView::onTimer(int id) { OnTimer(id); }
+void CTorvexView::onTimer(int id) {
+    OnTimer(id);
+}

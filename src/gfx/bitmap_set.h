@@ -20,7 +20,15 @@ enum BitmapId {
     kNextButton = 141,
 };
 
-enum Slot { kSheetSlot = 1, kBadgeSlot = 2, kFrogSlot, kGirlSlot, kDigitSlot, kFlyerSlot, kNextSlot };
+enum Slot {
+    kSheetSlot = 1,
+    kBadgeSlot = 2,
+    kFrogSlot,
+    kGirlSlot,
+    kDigitSlot,
+    kFlyerSlot,
+    kNextSlot
+};
 
 // Slot 0 is never used. An empty slot is a source that draws nothing.
 std::array<BitmapPtr, 8>& bitmapSlots();

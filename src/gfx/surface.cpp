@@ -42,7 +42,9 @@ class Surface::Painting {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor::fromRgb(c); }
+QColor toQColor(Rgb c) {
+    return QColor::fromRgb(c);
+}
 
 QFont toQFont(const Font& font) {
     QFont f = font.face.empty() ? QFont() : QFont(QString::fromStdString(font.face));
@@ -62,9 +64,13 @@ Font pointFont(int tenths, std::string_view faceUtf8) {
 
 Surface::Surface() = default;
 
-Surface::Surface(BitmapPtr target) { retarget(std::move(target)); }
+Surface::Surface(BitmapPtr target) {
+    retarget(std::move(target));
+}
 
-Surface::~Surface() { retarget(nullptr); }
+Surface::~Surface() {
+    retarget(nullptr);
+}
 
 void Surface::retarget(BitmapPtr target) {
     if (painting_)
@@ -85,13 +91,21 @@ BitmapPtr Surface::selectBitmap(BitmapPtr bitmap) {
     return previous;
 }
 
-Pen Surface::selectPen(const Pen& pen) { return std::exchange(pen_, pen); }
+Pen Surface::selectPen(const Pen& pen) {
+    return std::exchange(pen_, pen);
+}
 
-Font Surface::selectFont(const Font& font) { return std::exchange(font_, font); }
+Font Surface::selectFont(const Font& font) {
+    return std::exchange(font_, font);
+}
 
-int Surface::width() const { return target_ ? target_->width() : 0; }
+int Surface::width() const {
+    return target_ ? target_->width() : 0;
+}
 
-int Surface::height() const { return target_ ? target_->height() : 0; }
+int Surface::height() const {
+    return target_ ? target_->height() : 0;
+}
 
 void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy) {
     if (!source.target_ || !painting())
@@ -105,8 +119,8 @@ void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, 
     p.drawImage(QPoint(x + covered.x() - sx, y + covered.y() - sy), *source.target_, covered);
 }
 
-void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy,
-                         int sw, int sh) {
+void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, int sw,
+                         int sh) {
     if (!source.target_ || !painting())
         return;
     QPainter& p = painting_->painter;

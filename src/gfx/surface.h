@@ -22,7 +22,7 @@ struct Pen {
 };
 
 struct Font {
-    std::string face; // UTF-8 face name
+    std::string face;  // UTF-8 face name
     int pixelSize = 0; // 0: the system font
     bool bold = false;
     bool antialiased = true;
@@ -60,8 +60,7 @@ class Surface {
     void lineTo(int x, int y);
     // The part of the ellipse inside the box running counter-clockwise on screen from the ray
     // through the start point to the ray through the end point. The current position stays.
-    void arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-             int yEnd);
+    void arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
     // Text as Shift-JIS bytes, its cell's top-left corner at (x, y).
     void textOut(int x, int y, std::string_view sjis);
 

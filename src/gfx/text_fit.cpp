@@ -2,7 +2,9 @@
 
 namespace gfx {
 namespace {
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 } // namespace
 
 std::string_view visiblePrefix(std::string_view sjis, int room) {

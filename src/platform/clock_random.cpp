@@ -9,11 +9,17 @@ std::function<int()> randomOverride;
 std::uint32_t randomState = 1;
 } // namespace
 
-std::time_t currentTime() { return clockOverride ? clockOverride() : std::time(nullptr); }
+std::time_t currentTime() {
+    return clockOverride ? clockOverride() : std::time(nullptr);
+}
 
-void setClock(std::function<std::time_t()> clock) { clockOverride = std::move(clock); }
+void setClock(std::function<std::time_t()> clock) {
+    clockOverride = std::move(clock);
+}
 
-void seedRandom(std::uint32_t seed) { randomState = seed; }
+void seedRandom(std::uint32_t seed) {
+    randomState = seed;
+}
 
 int nextRandom() {
     if (randomOverride)
@@ -22,6 +28,8 @@ int nextRandom() {
     return static_cast<int>((randomState >> 16) & 0x7fff);
 }
 
-void setRandomSource(std::function<int()> source) { randomOverride = std::move(source); }
+void setRandomSource(std::function<int()> source) {
+    randomOverride = std::move(source);
+}
 
 } // namespace platform

@@ -21,7 +21,9 @@ constexpr int kLinesRead = 150;
 
 Document* currentDocument = nullptr;
 
-std::string reasonText(int error) { return error ? std::strerror(error) : "read error"; }
+std::string reasonText(int error) {
+    return error ? std::strerror(error) : "read error";
+}
 
 // Reads the leading lines of a file, each ended by LF. Returns an error text on failure.
 std::string readLeadingLines(const std::string& path, std::string& lines) {
@@ -34,9 +36,14 @@ std::string readLeadingLines(const std::string& path, std::string& lines) {
         return reasonText(errno);
     Archive archive = Archive::loading(in);
     std::string line;
-    for (int i = 0; i < kLinesRead && archive.ReadString(line); ++i) {
-        lines += line;
-        lines += '\n';
+    try {
+        for (int i = 0; i < kLinesRead && archive.ReadString(line); ++i) {
+            lines += line;
+            lines += '\n';
+        }
+    } catch (const std::ios_base::failure&) {
+        // libstdc++'s file buffer throws on a failed read (an I/O error, a file that vanished).
+        return reasonText(errno);
     }
     if (in.bad())
         return reasonText(errno);
@@ -55,7 +62,9 @@ Document::~Document() {
         currentDocument = nullptr;
 }
 
-Document* theDocument() { return currentDocument; }
+Document* theDocument() {
+    return currentDocument;
+}
 
 std::string Document::title() const {
     if (path_.empty())
@@ -107,7 +116,9 @@ bool Document::storeTo(const std::string& path) {
     return true;
 }
 
-bool Document::save() { return path_.empty() ? saveAs() : storeTo(path_); }
+bool Document::save() {
+    return path_.empty() ? saveAs() : storeTo(path_);
+}
 
 bool Document::saveAs() {
     const auto chosen = askFileName(FileDialogKind::Save, path_.empty() ? title() : path_);

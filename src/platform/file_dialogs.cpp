@@ -14,8 +14,12 @@ SaveQuestionHook saveHook;
 const QString kFilter = QStringLiteral(".txt (*.txt)");
 } // namespace
 
-void setFileDialogHook(FileDialogHook hook) { fileHook = std::move(hook); }
-void setSaveQuestionHook(SaveQuestionHook hook) { saveHook = std::move(hook); }
+void setFileDialogHook(FileDialogHook hook) {
+    fileHook = std::move(hook);
+}
+void setSaveQuestionHook(SaveQuestionHook hook) {
+    saveHook = std::move(hook);
+}
 
 std::optional<std::string> askFileName(FileDialogKind kind, const std::string& suggested) {
     if (fileHook)

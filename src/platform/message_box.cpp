@@ -9,7 +9,9 @@ namespace {
 MessageBoxHook hook;
 }
 
-void setMessageBoxHook(MessageBoxHook h) { hook = std::move(h); }
+void setMessageBoxHook(MessageBoxHook h) {
+    hook = std::move(h);
+}
 
 void messageBoxCaption(const std::string& text, const std::string& caption) {
     if (hook) {
@@ -22,6 +24,8 @@ void messageBoxCaption(const std::string& text, const std::string& caption) {
     box.exec();
 }
 
-void messageBox(const std::string& text) { messageBoxCaption(text, kAppTitle); }
+void messageBox(const std::string& text) {
+    messageBoxCaption(text, kAppTitle);
+}
 
 } // namespace platform

@@ -8,7 +8,9 @@ namespace {
 ModalHook hook;
 }
 
-void setModalHook(ModalHook h) { hook = std::move(h); }
+void setModalHook(ModalHook h) {
+    hook = std::move(h);
+}
 
 int runModal(QDialog& dialog) {
     if (!hook)

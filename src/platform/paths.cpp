@@ -23,6 +23,8 @@ std::optional<std::string> wordFilePath(std::string_view folder, std::string_vie
     return std::string(folder) + "/" + *name + std::string(extension);
 }
 
-std::string programFilePath() { return QCoreApplication::applicationFilePath().toStdString(); }
+std::string programFilePath() {
+    return QCoreApplication::applicationFilePath().toStdString();
+}
 
 } // namespace platform

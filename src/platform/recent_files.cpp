@@ -36,7 +36,8 @@ std::vector<std::string> recentFiles() {
 }
 
 void addRecentFile(const std::string& path) {
-    const std::string absolute = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    const std::string absolute =
+        QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
     std::vector<std::string> files = recentFiles();
     std::erase(files, absolute);
     files.insert(files.begin(), absolute);

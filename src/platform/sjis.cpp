@@ -68,14 +68,20 @@ Converter& encoder() {
 
 } // namespace
 
-std::optional<std::string> sjisToUtf8(std::string_view sjis) { return decoder().run(sjis, nullptr); }
+std::optional<std::string> sjisToUtf8(std::string_view sjis) {
+    return decoder().run(sjis, nullptr);
+}
 
 std::string sjisToUtf8Lossy(std::string_view sjis) {
     return *decoder().run(sjis, "\xEF\xBF\xBD");
 }
 
-std::optional<std::string> utf8ToSjis(std::string_view utf8) { return encoder().run(utf8, nullptr); }
+std::optional<std::string> utf8ToSjis(std::string_view utf8) {
+    return encoder().run(utf8, nullptr);
+}
 
-std::string sjis(std::string_view utf8Literal) { return utf8ToSjis(utf8Literal).value_or(""); }
+std::string sjis(std::string_view utf8Literal) {
+    return utf8ToSjis(utf8Literal).value_or("");
+}
 
 } // namespace platform

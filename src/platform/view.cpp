@@ -9,7 +9,9 @@ View* currentView = nullptr;
 constexpr QRgb kWindowColour = qRgb(255, 255, 255);
 } // namespace
 
-View* theView() { return currentView; }
+View* theView() {
+    return currentView;
+}
 
 View::View(ViewHandler& handler, QWidget* parent)
     : QWidget(parent), handler_(handler),
@@ -26,9 +28,13 @@ View::~View() {
         currentView = nullptr;
 }
 
-void View::showChanged() { update(); }
+void View::showChanged() {
+    update();
+}
 
-void View::showNow() { repaint(); }
+void View::showNow() {
+    repaint();
+}
 
 void View::requestPaint(bool erase) {
     paintPending_ = true;
@@ -70,7 +76,9 @@ void View::mousePressEvent(QMouseEvent* event) {
 }
 
 // A quick second click is one more press: no click of a child is lost.
-void View::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void View::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
 
 void View::mouseMoveEvent(QMouseEvent* event) {
     handler_.onMouseMove(event->position().toPoint().x(), event->position().toPoint().y());
@@ -87,7 +95,9 @@ QTimer* View::timerFor(int id) {
     return timer;
 }
 
-void View::setTimer(int id, int milliseconds) { timerFor(id)->start(milliseconds); }
+void View::setTimer(int id, int milliseconds) {
+    timerFor(id)->start(milliseconds);
+}
 
 void View::stopTimer(int id) {
     if (auto it = timers_.find(id); it != timers_.end())

@@ -31,7 +31,9 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { platform::setMessageBoxHook({}); }
+MessageRecorder::~MessageRecorder() {
+    platform::setMessageBoxHook({});
+}
 
 std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUtf8) {
     std::string bytes;
@@ -72,9 +74,13 @@ RunningApp::~RunningApp() {
     resetProgramState();
 }
 
-void RunningApp::click(int x, int y) { QTest::mouseClick(&view(), Qt::LeftButton, {}, QPoint(x, y)); }
+void RunningApp::click(int x, int y) {
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, QPoint(x, y));
+}
 
-void RunningApp::move(int x, int y) { QTest::mouseMove(&view(), QPoint(x, y)); }
+void RunningApp::move(int x, int y) {
+    QTest::mouseMove(&view(), QPoint(x, y));
+}
 
 void RunningApp::settle() {
     QApplication::processEvents();
