@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  fonts-noto-color-emoji espeak-ng sox appstream desktop-file-utils file dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
