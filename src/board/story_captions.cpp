@@ -1,4 +1,50 @@
 #include "board/story_captions.h"
 
-void DrawStoryCaptions(gfx::Surface&) {}
-int storyTailX(std::size_t readingBytes) { return 250 + 13 * static_cast<int>(readingBytes); }
+#include "board/puzzle_state.h"
+#include "gfx/bold_text.h"
+#include "platform/sjis.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr gfx::Rgb kFrogLineCyan = gfx::rgb(0, 255, 255);
+constexpr gfx::Rgb kGirlLineMagenta = gfx::rgb(255, 0, 255);
+constexpr gfx::Rgb kReadingGreen = gfx::rgb(0, 170, 0);
+
+// The frog's line with the signboard's number in plain decimal.
+std::string frogLine(int entry) {
+    static const std::string before = platform::sjis("もころん「あれれ？\u3000");
+    static const std::string after = platform::sjis(" 番目の看板がバラバラになっちゃったよ。」");
+    return before + std::to_string(entry) + after;
+}
+
+const std::string& girlLineHead() {
+    static const std::string head = platform::sjis("ぷりむ\u3000\u3000「たしか\u3000”");
+    return head;
+}
+
+const std::string& girlLineTail() {
+    static const std::string tail =
+        platform::sjis("”って意味だったよ。\u3000直してみようよ(＾o＾)／♪」");
+    return tail;
+}
+
+} // namespace
+
+// The reading is drawn whole, however long, and the tail follows from its whole byte length.
+// The three parts of the girl's line all end at y 75: the reading starts higher and is taller.
+void DrawStoryCaptions(gfx::Surface& window) {
+    const std::string& reading = thePuzzle.captionText;
+    gfx::DrawBoldText(window, 10, 10, 25, kFrogLineCyan, frogLine(thePuzzle.currentEntry));
+    gfx::DrawBoldText(window, 10, 50, 25, kGirlLineMagenta, girlLineHead());
+    gfx::DrawBoldText(window, 235, 45, 30, kReadingGreen, reading);
+    gfx::DrawBoldText(window, storyTailX(reading.size()), 50, 25, kGirlLineMagenta, girlLineTail());
+}
+
+int storyTailX(std::size_t readingBytes) {
+    // Any reading this long puts the tail far out of sight; the clamp keeps the sum in range.
+    constexpr std::size_t kOutOfSightBytes = 100'000'000;
+    return 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
+}

@@ -1,0 +1,112 @@
+// The frog and the girl: where they show, which face they make, and how a click carries them.
+#include "gfx/bitmap_set.h"
+#include "support/play_support.h"
+
+namespace play {
+namespace {
+
+constexpr int kFrog = 1, kGirl = 2;
+const QPoint kNormal(0, 0), kDistressed(40, 0), kSolved(0, 40);
+
+class Figures : public PlayBoard {
+  protected:
+    void SetUp() override { openList({{"山", "やま", "mountain"}, {"川", "かわ", "river"}}); }
+
+    // Whether the figure's box on the window shows exactly that cell of its face bitmap.
+    bool looks(int figure, QPoint cell) {
+        const auto& faces = gfx::bitmapSlots()[figure == kFrog ? gfx::kFrogSlot : gfx::kGirlSlot];
+        return shows(thePuzzle.figureX[figure], thePuzzle.figureY[figure], *faces, cell.x(),
+                     cell.y(), 40, 40);
+    }
+    void carry(QPoint from, QPoint to) {
+        game.click(from.x(), from.y());
+        game.move(to.x(), to.y());
+        game.click(to.x(), to.y());
+    }
+};
+
+TEST_F(Figures, TheFirstMoveShowsBothNormalFacesAtTheirStartPlaces) {
+    EXPECT_EQ(count({85, 0, 40, 85}, kWhite), 40 * 85);
+    game.move(500, 300);
+    EXPECT_EQ(QPoint(thePuzzle.figureX[kFrog], thePuzzle.figureY[kFrog]), QPoint(85, 0));
+    EXPECT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(85, 45));
+    EXPECT_TRUE(looks(kFrog, kNormal));
+    EXPECT_TRUE(looks(kGirl, kNormal));
+}
+
+TEST_F(Figures, BothLookDistressedWhileEitherIsCarried) {
+    // First out of the story lines, which lie above the faces during a carry.
+    carry({100, 20}, {715, 620});
+    carry({100, 60}, {815, 615});
+    ASSERT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(800, 600));
+    for (int figure : {kFrog, kGirl}) {
+        const int x = thePuzzle.figureX[figure] + 20, y = thePuzzle.figureY[figure] + 20;
+        game.click(x, y);
+        ASSERT_EQ(thePuzzle.draggedFigure, figure);
+        game.move(x, y - 60);
+        EXPECT_TRUE(looks(kFrog, kDistressed)) << figure;
+        EXPECT_TRUE(looks(kGirl, kDistressed)) << figure;
+        game.click(x, y - 60);
+        game.move(x + 1, y - 60);
+        EXPECT_TRUE(looks(kFrog, kNormal)) << figure;
+        EXPECT_TRUE(looks(kGirl, kNormal)) << figure;
+    }
+}
+
+TEST_F(Figures, TheySmileWhileTheWordIsSolvedAndLookNormalForTheNextWord) {
+    for (int j = 1; j <= kPiecesPerCell; ++j) {
+        game.click(thePuzzle.pieceX[1][j] + 50, thePuzzle.pieceY[1][j] + 50);
+        game.click(thePuzzle.homeX[1][j], thePuzzle.homeY[1][j]);
+    }
+    ASSERT_TRUE(thePuzzle.solvedNow);
+    game.move(500, 100);
+    EXPECT_TRUE(looks(kFrog, kSolved));
+    EXPECT_TRUE(looks(kGirl, kSolved));
+    game.click(800, 500); // Next
+    ASSERT_EQ(thePuzzle.currentEntry, 2);
+    game.move(500, 101);
+    EXPECT_TRUE(looks(kFrog, kNormal));
+    EXPECT_TRUE(looks(kGirl, kNormal));
+}
+
+TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
+    const struct {
+        QPoint press;
+        int figure;
+        QPoint offset;
+    } rows[] = {
+        {{85, 20}, -1, {}},  {{86, 20}, kFrog, {1, 20}},  {{124, 20}, kFrog, {39, 20}},
+        {{125, 20}, -1, {}}, {{100, 0}, -1, {}},          {{100, 1}, kFrog, {15, 1}},
+        {{100, 40}, -1, {}}, {{100, 46}, kGirl, {15, 1}}, {{100, 84}, kGirl, {15, 39}},
+        {{100, 85}, -1, {}},
+    };
+    for (const auto& row : rows) {
+        game.click(row.press.x(), row.press.y());
+        EXPECT_EQ(thePuzzle.draggedFigure, row.figure) << row.press.x() << "," << row.press.y();
+        if (row.figure > 0) {
+            EXPECT_EQ(QPoint(thePuzzle.dragOffset.x, thePuzzle.dragOffset.y), row.offset);
+            game.click(row.press.x(), row.press.y()); // down where it was
+        }
+        EXPECT_EQ(thePuzzle.figureX[kFrog], 85);
+        EXPECT_EQ(thePuzzle.figureY[kGirl], 45);
+    }
+}
+
+TEST_F(Figures, TheGirlGrabbedAt100_60AndPutDownAt300_300LandsAt285_285) {
+    game.click(100, 60);
+    game.click(300, 300);
+    EXPECT_EQ(thePuzzle.draggedFigure, -1);
+    EXPECT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(285, 285));
+    game.move(500, 300);
+    EXPECT_TRUE(looks(kGirl, kNormal));
+}
+
+TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {
+    place(1, 1, 50, -30);
+    game.click(100, 20);
+    EXPECT_EQ(thePuzzle.selectedPiece, 1);
+    EXPECT_EQ(thePuzzle.draggedFigure, -1);
+}
+
+} // namespace
+} // namespace play
