@@ -1,0 +1,208 @@
+// 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
+// cancel leave behind.
+#include "board/puzzle_state.h"
+#include "platform/modal.h"
+#include "platform/sjis.h"
+#include "support/listnav_support.h"
+#include "support/test_support.h"
+#include "wordlist/list_screen.h"
+#include "wordlist/word_list.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using platform::sjis;
+
+namespace {
+
+constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
+
+class ListScreen : public ::testing::Test {
+  protected:
+    ~ListScreen() override { platform::setModalHook({}); }
+
+    // Runs 漢字入力 with `user` answering the open editor.
+    void runWordList(const std::function<void(QDialog&)>& user) {
+        platform::setModalHook([&](QDialog& dialog) {
+            user(dialog);
+            return dialog.result();
+        });
+        OnWordList();
+        platform::setModalHook({});
+    }
+    // The window as it stands behind the editor.
+    QImage listScreen() {
+        QImage shot;
+        runWordList([&](QDialog&) { shot = game.pixels().copy(); });
+        return shot;
+    }
+    static QLineEdit& edit(QDialog& dialog, const char* name) {
+        return *dialog.findChild<QLineEdit*>(name);
+    }
+    static void press(QDialog& dialog, const char* button) {
+        dialog.findChild<QPushButton*>(button)->click();
+    }
+    static bool documentModified() { return platform::theDocument()->modified(); }
+
+    RunningApp game;
+    MessageRecorder messages;
+};
+
+TEST_F(ListScreen, RowsLieEighteenApartFromThirtyEightLeftAndThirtySixRight) {
+    for (int k : {1, 30, 31, 50})
+        theWordList[k] = {sjis("山"), "", ""};
+    const QImage shot = listScreen();
+    const auto rowInk = [&](int x, int top) {
+        return inkBounds(shot, QRect(x, top - 2, 340, 20), notWhite).value_or(QRect()).top();
+    };
+    const int first = rowInk(50, 38);
+    EXPECT_GE(first, 38);
+    EXPECT_LT(first, 38 + 18);
+    EXPECT_EQ(rowInk(50, 560), first + 560 - 38);
+    EXPECT_EQ(rowInk(450, 36), first - 2);
+    EXPECT_EQ(rowInk(450, 378), first + 378 - 38);
+}
+
+TEST_F(ListScreen, RedMarksOnlyBesideSolvedWordsAndTheReminderInRed) {
+    thePuzzle.solvedFlags[3] = 1;
+    thePuzzle.solvedFlags[40] = 1;
+    const QImage shot = listScreen();
+    const auto marks = [&](int x) { return inkBounds(shot, QRect(x, 30, 20, 555), reddish); };
+    ASSERT_TRUE(marks(10));
+    EXPECT_GE(marks(10)->top(), 38 + 2 * 18);
+    EXPECT_LT(marks(10)->bottom(), 38 + 3 * 18);
+    ASSERT_TRUE(marks(410));
+    EXPECT_GE(marks(410)->top(), 36 + 9 * 18);
+    EXPECT_LT(marks(410)->bottom(), 36 + 10 * 18);
+    EXPECT_TRUE(anyPixel(shot, QRect(10, 592, 300, 36), reddish));
+    EXPECT_FALSE(anyPixel(shot, QRect(30, 15, 380, 570), reddish));
+    EXPECT_FALSE(anyPixel(shot, QRect(430, 15, 515, 570), reddish));
+}
+
+TEST_F(ListScreen, EditorStandsAtItsPlaceFromTheBoardsOriginNotCentred) {
+    runWordList([&](QDialog& dialog) {
+        // (230, 268) dialog units for a box of 206 x 175.
+        const QPoint offset = dialog.pos() - game.view().mapToGlobal(QPoint(0, 0));
+        EXPECT_NEAR(offset.x(), dialog.width() * 230 / 206, 2);
+        EXPECT_NEAR(offset.y(), dialog.height() * 268 / 175, 2);
+    });
+}
+
+TEST_F(ListScreen, AccessKeysAndTabMoveThroughTheEditsInOrder) {
+    runWordList([&](QDialog& dialog) {
+        // Access keys reach only the active window; the frame's own activation may come late.
+        for (int i = 0; i < 20 && !dialog.isActiveWindow(); ++i) {
+            dialog.activateWindow();
+            QTest::qWait(10);
+        }
+        ASSERT_TRUE(dialog.isActiveWindow());
+        const struct {
+            Qt::Key key;
+            const char* edit;
+        } keys[] = {{Qt::Key_N, "number"},
+                    {Qt::Key_E, "english"},
+                    {Qt::Key_Y, "reading"},
+                    {Qt::Key_K, "kanji"}};
+        for (const auto& k : keys) {
+            QTest::keyClick(&dialog, k.key, Qt::AltModifier);
+            EXPECT_EQ(dialog.focusWidget(), &edit(dialog, k.edit)) << k.edit;
+        }
+        for (const char* next : {"reading", "english", "number", "ok"}) {
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(dialog.focusWidget()->objectName(), next);
+        }
+    });
+}
+
+TEST_F(ListScreen, KanjiEditRefusesANinthByteTypedOrPasted) {
+    runWordList([&](QDialog& dialog) {
+        QLineEdit& kanji = edit(dialog, "kanji");
+        kanji.clear();
+        for (int i = 0; i < 3; ++i)
+            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("漢"), {});
+        QApplication::clipboard()->setText("abc");
+        kanji.paste();
+        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢"));
+        QApplication::clipboard()->setText("ab");
+        kanji.paste();
+        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
+        QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
+        QTest::keyClick(&kanji, Qt::Key_X);
+        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
+    });
+}
+
+TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenWithTheFocusOnTheirField) {
+    const struct {
+        const char* field;
+        QString text;
+    } cases[] = {
+        {"number", "101"},   {"number", "-1"},
+        {"number", "seven"}, {"kanji", QString::fromUtf8("漢字漢字a")},
+        {"reading", "a\nb"}, {"english", QString::fromUtf8("한")},
+    };
+    theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        messages.texts.clear();
+        runWordList([&](QDialog& dialog) {
+            edit(dialog, c.field).setText(c.text);
+            press(dialog, "ok");
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(dialog.focusWidget(), &edit(dialog, c.field));
+            EXPECT_EQ(messages.texts.size(), 1u);
+            press(dialog, "cancel");
+        });
+        EXPECT_EQ(theWordList[1].kanji, sjis("山"));
+        EXPECT_EQ(theWordList[1].reading, sjis("やま"));
+        EXPECT_FALSE(documentModified());
+    }
+}
+
+TEST_F(ListScreen, OkWritesTheSlotTheNumberNamesKeepingUntouchedBytesExactly) {
+    // ED40 and 8790 come back from Unicode as FA5C and 81E0; FF and a lone lead byte are invalid.
+    const WordEntry odd{std::string("\xED\x40\x87\x90", 4), std::string("\x82\xA0\xFF\x81", 4),
+                        "sea"};
+    thePuzzle.currentEntry = 3;
+    thePuzzle.solvedFlags[7] = 1;
+    theWordList[3] = odd;
+    runWordList([&](QDialog& dialog) {
+        edit(dialog, "english").setText("forest");
+        edit(dialog, "number").setText("7");
+        press(dialog, "ok");
+    });
+    EXPECT_EQ(theWordList[7].kanji, odd.kanji);
+    EXPECT_EQ(theWordList[7].reading, odd.reading);
+    EXPECT_EQ(theWordList[7].english, "forest");
+    EXPECT_EQ(theWordList[3].english, "sea");
+    EXPECT_EQ(thePuzzle.currentEntry, 3);
+    EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
+    EXPECT_TRUE(documentModified());
+    // The board's paint until the pointer moves.
+    game.settle();
+    EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
+    EXPECT_EQ(thePuzzle.repaintPending, 1);
+}
+
+TEST_F(ListScreen, CancelChangesNothingAndLeavesTheWindowBlankUntilThePointerMoves) {
+    theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+    runWordList([&](QDialog& dialog) {
+        edit(dialog, "kanji").setText(QString::fromUtf8("川"));
+        press(dialog, "cancel");
+    });
+    game.settle();
+    EXPECT_EQ(theWordList[1].kanji, sjis("山"));
+    EXPECT_FALSE(documentModified());
+    EXPECT_FALSE(anyPixel(game.pixels(), QRect(0, 0, 945, 724), notWhite));
+    game.move(500, 700);
+    EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
+    EXPECT_EQ(thePuzzle.pieceY[1][1], 380);
+}
+
+} // namespace
