@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# solve_word.sh PROGRAM CONTENT_DIR [SCREENSHOT.png]: starts the game in the built content folder
+# in a real X server, switches to the one-year level through the menu (its pieces have one solid
+# colour each, so a screenshot tells which piece is which), solves the first starter word with
+# real clicks and checks that the word's own picture appears at (20, 380). With a third argument
+# the solved window is kept as a screenshot there.
+set -euo pipefail
+program=$(realpath "$1")
+content=$(realpath "$2")
+keep=${3:+$(realpath "$3")}
+if [ -z "${XVFB_INSIDE:-}" ]; then
+  export XVFB_INSIDE=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$content" ${keep:+"$keep"}
+fi
+work=$(mktemp -d)
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+export SDL_AUDIODRIVER=dummy HOME="$work"
+fail() {
+  echo "solve_word: $*"
+  cat "$work/game.log"
+  echo "0 passed, 1 failed"
+  exit 1
+}
+
+cd "$content"
+"$program" "$content/words.txt" 2>"$work/game.log" &
+pid=$!
+window=""
+for _ in $(seq 1 1000); do
+  window=$(xdotool search --onlyvisible --name ' - Torvex$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.01
+done
+[ -n "$window" ] || fail "the window never mapped"
+sleep 0.5
+xdotool windowfocus --sync "$window"
+
+shot() { import -window "$window" "$work/shot.png"; }
+# The colour of the screenshot's pixel at window coordinates, as RRGGBB.
+colour_at() { convert "$work/shot.png" -format '%[hex:p{'"$1,$2"'}]' info:- | cut -c1-6; }
+
+# The view lies below the menu bar: find the board frame's top-left corner, which the view draws
+# at (55, 125), to turn the view's coordinates into the window's.
+shot
+origin_y=""
+for y in $(seq 0 200); do
+  [ "$(colour_at 150 "$y")" = 0000B4 ] && { origin_y=$((y - 125)); break; }
+done
+[ -n "$origin_y" ] || fail "no board frame in the window"
+click() { xdotool mousemove --window "$window" "$1" $(($2 + origin_y)) sleep 0.15 click 1 sleep 0.15; }
+
+# 設定 → 難易度 → 一歳, then つぎへ and もどる and a pointer move to set the word up again.
+xdotool key alt+s sleep 0.2 key Down sleep 0.1 key Right sleep 0.2 key Return sleep 0.2
+xdotool key alt+n sleep 0.2 key alt+b sleep 0.2
+xdotool mousemove --window "$window" 600 $((250 + origin_y)) sleep 0.3
+
+# Each piece of the first character has its own colour; its home is known from its colour. The
+# kanji's strokes cover part of a piece, so the colour that fills most of its square counts.
+declare -A home=([FF00FF]="65 135" [0000FF]="65 235" [00FFFF]="165 135" [FFFF00]="165 235")
+piece_colour() {
+  convert "$work/shot.png" -crop "100x100+$1+$(($2 + origin_y))" +repage -format %c histogram:info:- |
+    sed -nE 's/^ *([0-9]+):.*#(FF00FF|0000FF|00FFFF|FFFF00) .*/\1 \2/p' | sort -rn | head -n1 |
+    cut -d' ' -f2
+}
+shot
+for x in 20 130 240 350; do
+  colour=$(piece_colour "$x" 380)
+  [ -n "${home[$colour]:-}" ] || fail "no level-one piece at ($x, 380): colour $colour"
+  read -r home_x home_y <<<"${home[$colour]}"
+  click $((x + 50)) 430
+  click $((home_x + 3)) $((home_y + 3))
+done
+sleep 1.5
+
+# The word's picture, unscaled, with its top-left corner at (20, 380).
+shot
+picture="$content/bmp/犬.bmp"
+convert "$work/shot.png" -crop "300x300+20+$((380 + origin_y))" +repage "$work/picture.png"
+different=$(compare -metric AE "$work/picture.png" "$picture" null: 2>&1 || true)
+[ "$different" = 0 ] || fail "the picture of 犬 is not at (20, 380): $different pixels differ"
+[ -z "$keep" ] || cp "$work/shot.png" "$keep"
+echo "solve_word: solved 犬 and found its picture at (20, 380)"
+echo "1 passed, 0 failed"
