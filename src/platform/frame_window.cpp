@@ -28,6 +28,19 @@ void FrameWindow::fitClientArea(int width, int height) {
     resize(wanted);
 }
 
+void FrameWindow::installCommands(const std::vector<MenuItem>& menu,
+                                  const std::vector<Accelerator>& keys,
+                                  std::unique_ptr<CommandTarget> target) {
+    commands_ = std::move(target);
+    buildMenuBar(*menuBar(), menu, *commands_);
+    addAccelerators(*this, keys, *commands_);
+}
+
+void FrameWindow::sendCommand(int id) {
+    if (commands_)
+        commands_->onCommand(id);
+}
+
 void FrameWindow::closeEvent(QCloseEvent* event) {
     if (canClose && !canClose())
         event->ignore();

@@ -1,0 +1,34 @@
+#include "app/help_about.h"
+
+#include "board/puzzle_state.h"
+#include "platform/about_dialog.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "platform/shell_open.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string helpFilePath(const std::string& workingDirectory) {
+    const std::filesystem::path folder(workingDirectory);
+    const std::filesystem::path compiled = folder / "読んでね。.chm";
+    std::error_code error;
+    if (std::filesystem::exists(compiled, error))
+        return compiled.string();
+    return (folder / "読んでね。.html").string();
+}
+
+} // namespace
+
+void OnHelpUsage() {
+    platform::openWithDesktop(helpFilePath(thePuzzle.workingDirectory));
+}
+
+void OnAppAbout() {
+    platform::runAboutBox({"Torvexのﾊﾞｰｼﾞｮﾝ情報", ":/res/128-32.png", "Torvex Version 1.0"});
+}
+
+void OnShowPath() {
+    platform::messageBox(" トルベのパスは、" + platform::programFilePath() + "　です。　 ");
+}

@@ -1,0 +1,26 @@
+#include "platform/shell_open.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+#include <utility>
+
+namespace platform {
+namespace {
+ShellOpenHook hook;
+}
+
+void setShellOpenHook(ShellOpenHook h) {
+    hook = std::move(h);
+}
+
+void openWithDesktop(const std::string& path) {
+    if (hook) {
+        hook(path);
+        return;
+    }
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
+}
+
+} // namespace platform
