@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <map>
 
 namespace gfx {
 namespace {
@@ -22,8 +23,13 @@ std::array<BitmapPtr, 8>& bitmapSlots() {
     return holders;
 }
 
+// Each built-in bitmap is decoded once; callers get their own copy to draw on.
 BitmapPtr loadResourceBitmap(int id) {
-    return toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
+    static std::map<int, BitmapPtr> decoded;
+    auto [it, fresh] = decoded.try_emplace(id);
+    if (fresh)
+        it->second = toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
+    return it->second ? std::make_shared<QImage>(it->second->copy()) : nullptr;
 }
 
 void LoadBitmapSet() {
