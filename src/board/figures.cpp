@@ -50,7 +50,6 @@ void PickUpFigure(int x, int y) {
     }
 }
 
-// Nothing is drawn and the queued box stays: it is blanked at the next carry's first move.
 void PutDownFigure(int x, int y) {
     placeCarriedFigure(x, y);
     thePuzzle.draggedFigure = -1;
@@ -61,8 +60,7 @@ void DrawCarriedFigure(gfx::Surface& window, int x, int y) {
     const gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
     const gfx::Surface frog(gfx::bitmapSlots()[gfx::kFrogSlot]);
     const gfx::Surface girl(gfx::bitmapSlots()[gfx::kGirlSlot]);
-    while (!s.figureEraseList.empty())
-        EraseOldestBox(window);
+    BlankQueuedBoxes(window);
     placeCarriedFigure(x, y);
     DrawBoardFrame(window);
     DrawAllPieces(window, sheet);

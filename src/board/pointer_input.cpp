@@ -58,14 +58,27 @@ void putDown(gfx::WindowSurface& window, int x, int y) {
     s.pieceY[s.selectedCell][s.selectedPiece] = y;
     // Squares still queued are blanked, not dropped: a piece put down before any pointer move
     // would otherwise leave part of its old square on the board.
-    while (!s.pieceEraseList.empty())
-        EraseOldestBox(window);
+    if (BlankQueuedBoxes(window))
+        DrawBoardGrid(window);
     const gfx::Surface sheet(pieceSheet());
     SnapPieceAndRedraw(window, x, y, sheet);
     s.selectedPiece = -1;
     CheckCompletion();
     if (s.solvedNow)
         PresentCompletion(window);
+}
+
+// A face put down before any pointer move would likewise leave its old image behind: the
+// queued box is blanked and the faces are drawn at rest at once.
+void putDownFigure(gfx::WindowSurface& window, int x, int y) {
+    const bool blanked = BlankQueuedBoxes(window);
+    PutDownFigure(x, y);
+    if (!blanked)
+        return;
+    const gfx::Surface sheet(pieceSheet());
+    DrawBoardFrame(window);
+    DrawAllPieces(window, sheet);
+    DrawFiguresAtRest(window);
 }
 
 } // namespace
@@ -77,7 +90,7 @@ void OnLButtonDown(int x, int y) {
     if (thePuzzle.selectedPiece > 0)
         putDown(window, x, y);
     else if (thePuzzle.draggedFigure > 0)
-        PutDownFigure(x, y);
+        putDownFigure(window, x, y);
     else
         pickUp(x, y);
 }
@@ -114,10 +127,18 @@ void EraseOldestBox(gfx::Surface& window) {
     window.fillWithWindowColour(p.x, p.y, p.x + width, p.y + height);
 }
 
+bool BlankQueuedBoxes(gfx::Surface& window) {
+    const auto& queue =
+        thePuzzle.draggedFigure > 0 ? thePuzzle.figureEraseList : thePuzzle.pieceEraseList;
+    const bool any = !queue.empty();
+    while (!queue.empty())
+        EraseOldestBox(window);
+    return any;
+}
+
 void DrawCarriedPiece(gfx::Surface& window, int x, int y, const gfx::Surface& sheet) {
     PuzzleState& s = thePuzzle;
-    while (!s.pieceEraseList.empty())
-        EraseOldestBox(window);
+    BlankQueuedBoxes(window);
     s.pieceX[s.selectedCell][s.selectedPiece] = x;
     s.pieceY[s.selectedCell][s.selectedPiece] = y;
     DrawBoardFrame(window);

@@ -8,8 +8,10 @@ void OnLButtonDown(int x, int y);
 void OnMouseMove(int x, int y);
 
 // Blanks the oldest square of the active erase queue: the faces' queue while a face is
-// carried, else the pieces'. Only called while that queue holds a square.
+// carried, else the pieces'. An empty queue blanks nothing.
 void EraseOldestBox(gfx::Surface& window);
+// Blanks every square of the active erase queue; true when there was any.
+bool BlankQueuedBoxes(gfx::Surface& window);
 // Redraws the board with the carried piece at (x, y), above every other piece.
 void DrawCarriedPiece(gfx::Surface& window, int x, int y, const gfx::Surface& sheet);
 // Snaps the piece just put down at (x, y) into its home when it lies within 19 pixels of it on

@@ -101,6 +101,15 @@ TEST_F(Figures, TheGirlGrabbedAt100_60AndPutDownAt300_300LandsAt285_285) {
     EXPECT_TRUE(looks(kGirl, kNormal));
 }
 
+TEST_F(Figures, AFacePutDownWithoutAMoveLeavesNothingAtItsOldPlace) {
+    game.move(500, 300);
+    game.click(100, 60);
+    game.click(300, 300);
+    EXPECT_EQ(count({85, 45, 40, 40}, kWhite), 40 * 40);
+    EXPECT_TRUE(looks(kGirl, kNormal));
+    EXPECT_TRUE(thePuzzle.figureEraseList.empty());
+}
+
 TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {
     place(1, 1, 50, -30);
     game.click(100, 20);
