@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InitialiseToolkit();
+    // Lets Wayland desktops match the window to its desktop entry and frog icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.torvex.Torvex"));
     platform::openAudio();
     int status = 1;
     {
