@@ -1,0 +1,171 @@
+// Play: carrying a piece, a flight tick, a whole completion presentation and the flight's
+// real duration, with the copy floor the carried piece is measured against.
+#include "app/torvex_app.h"
+#include "board/pointer_input.h"
+#include "board/puzzle_setup.h"
+#include "board/puzzle_state.h"
+#include "platform/resources.h"
+#include "platform/sjis.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+#include "rewards/completion.h"
+#include "rewards/reward_flight.h"
+#include "rewards/word_sound.h"
+#include "wordlist/word_list.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMenuBar>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kWindowWidth = 945;
+constexpr int kWindowHeight = 724;
+constexpr double kFlightNominalMs = 9235;
+
+// The real program, its window at full size, on a four-character word: 16 pieces.
+struct FourCellGame {
+    FourCellGame() {
+        app.InitInstance({"torvex"});
+        app.frame().resize(kWindowWidth,
+                           kWindowHeight + app.frame().menuBar()->sizeHint().height());
+        QApplication::processEvents();
+        app.frame().view().paintPendingNow();
+        theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"), "tram"};
+        thePuzzle.currentEntry = 1;
+        RebuildPuzzle();
+    }
+    CTorvexApp app;
+};
+
+// A scratch working directory holding the word's sound and picture, current while it lives.
+struct WordFiles {
+    WordFiles() : previous(fs::current_path()) {
+        std::string pattern = (fs::temp_directory_path() / "torvex-bench-XXXXXX").string();
+        dir = mkdtemp(pattern.data());
+        fs::create_directories(dir / "wav");
+        fs::create_directories(dir / "bmp");
+        std::ofstream(dir / fs::u8path("wav/路面電車.wav"), std::ios::binary)
+            << platform::loadResourceWave(kFallbackWaveId);
+        QImage picture(300, 300, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        picture.save(QString::fromStdString((dir / fs::u8path("bmp/路面電車.bmp")).string()),
+                     "BMP");
+        fs::current_path(dir);
+        thePuzzle.workingDirectory = dir.string();
+    }
+    ~WordFiles() {
+        fs::current_path(previous);
+        fs::remove_all(dir);
+    }
+    fs::path previous, dir;
+};
+
+void pickUpFirstPiece() {
+    OnLButtonDown(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+}
+
+void BM_MoveCarryingPiece(benchmark::State& state) {
+    FourCellGame game;
+    pickUpFirstPiece();
+    int step = 0;
+    for (auto _ : state)
+        OnMouseMove(300 + (++step & 1), 400);
+}
+BENCHMARK(BM_MoveCarryingPiece)->Unit(benchmark::kMicrosecond);
+
+// The same move and the Qt paint that brings it to the screen.
+void BM_MoveCarryingPieceShown(benchmark::State& state) {
+    FourCellGame game;
+    pickUpFirstPiece();
+    int step = 0;
+    for (auto _ : state) {
+        OnMouseMove(300 + (++step & 1), 400);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MoveCarryingPieceShown)->Unit(benchmark::kMicrosecond);
+
+// What a move must at least do: copy 17 squares of 100 x 100 pixels into the window's image
+// and blank one.
+void BM_MoveFloor(benchmark::State& state) {
+    std::vector<std::uint32_t> window(kWindowWidth * kWindowHeight);
+    const std::vector<std::uint32_t> sheet(800 * 200, 0x00FF00FF);
+    const auto square = [&](int x, int y) {
+        return &window[static_cast<size_t>(y * kWindowWidth + x)];
+    };
+    for (auto _ : state) {
+        for (int n = 0; n < 17; ++n)
+            for (int row = 0; row < 100; ++row)
+                std::memcpy(square(50 * n % 800, 135 + 23 * n % 400) + row * kWindowWidth,
+                            &sheet[static_cast<size_t>(row * 800 + 100 * (n % 8))], 400);
+        for (int row = 0; row < 100; ++row)
+            std::memset(square(300, 400) + row * kWindowWidth, 0xFF, 400);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MoveFloor)->Unit(benchmark::kMicrosecond);
+
+int runningFlightTimer() {
+    for (int id = 1; id <= 4; ++id)
+        if (platform::viewTimerRunning(id))
+            return id;
+    return 0;
+}
+
+// One tick along the whole course, flight after flight.
+void BM_FlightTick(benchmark::State& state) {
+    FourCellGame game;
+    for (auto _ : state) {
+        int id = runningFlightTimer();
+        if (id == 0) {
+            StartRewardFlight();
+            id = 1;
+        }
+        OnTimer(id);
+    }
+}
+BENCHMARK(BM_FlightTick)->Unit(benchmark::kMicrosecond);
+
+// A word solved again, with its own sound and picture: no fallback to wait for.
+void BM_PresentCompletion(benchmark::State& state) {
+    platform::openAudio();
+    FourCellGame game;
+    WordFiles files;
+    thePuzzle.pieceX = thePuzzle.homeX;
+    thePuzzle.pieceY = thePuzzle.homeY;
+    thePuzzle.solvedFlags[1] = 1;
+    thePuzzle.firstSolve = 0;
+    for (auto _ : state) {
+        gfx::WindowSurface window;
+        PresentCompletion(window);
+    }
+}
+BENCHMARK(BM_PresentCompletion)->Unit(benchmark::kMicrosecond);
+
+// From the click to the landing in the real event loop, against the nominal 9,235 ms.
+void BM_FlightWallDuration(benchmark::State& state) {
+    FourCellGame game;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        StartRewardFlight();
+        while (!thePuzzle.animationIdle)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        state.SetIterationTime(ms / 1000);
+        state.counters["error_pct"] = (ms - kFlightNominalMs) / kFlightNominalMs * 100;
+    }
+}
+BENCHMARK(BM_FlightWallDuration)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

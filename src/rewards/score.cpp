@@ -1,0 +1,39 @@
+#include "rewards/score.h"
+
+#include "board/puzzle_state.h"
+#include "gfx/bitmap_set.h"
+#include "gfx/bold_text.h"
+#include "platform/sjis.h"
+#include "wordlist/word_list.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDigitSize = 60;
+constexpr int kDigitsTop = 475;
+
+int countSolvedWords() {
+    const auto& flags = thePuzzle.solvedFlags;
+    return static_cast<int>(
+        std::count_if(flags.begin() + 1, flags.begin() + kWordCount + 1, [](int f) { return f; }));
+}
+
+void drawDigit(gfx::Surface& window, const gfx::Surface& digits, int x, int digit) {
+    window.bitBlt(x, kDigitsTop, kDigitSize, kDigitSize, digits, kDigitSize * digit, 0);
+}
+
+} // namespace
+
+void DrawScore(gfx::Surface& window) {
+    const int count = countSolvedWords();
+    thePuzzle.solvedTens = count / 10;
+    static const std::string label = platform::sjis("正解数:");
+    static const std::string outOf = platform::sjis("／５０");
+    gfx::DrawBoldText(window, 335, 500, 35, gfx::rgb(255, 0, 0), label);
+    gfx::DrawBoldText(window, 605, 500, 35, gfx::kBlack, outOf);
+    const gfx::Surface digits(gfx::bitmapSlots()[gfx::kDigitSlot]);
+    drawDigit(window, digits, 525, count % 10);
+    if (thePuzzle.solvedTens > 0)
+        drawDigit(window, digits, 465, thePuzzle.solvedTens);
+}

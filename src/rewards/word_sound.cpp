@@ -1,0 +1,38 @@
+#include "rewards/word_sound.h"
+
+#include "board/puzzle_state.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "wordlist/word_list.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace {
+
+// Looked for below the working directory captured at start-up, by its whole name: a name cut
+// short would never be found for a word of four characters.
+bool soundFileExists(const std::optional<std::string>& path) {
+    std::error_code error;
+    return path && std::filesystem::exists(thePuzzle.workingDirectory + "/" + *path, error);
+}
+
+} // namespace
+
+void PlayWordSound(std::string_view fallbackWave) {
+    if (fallbackWave.empty()) {
+        platform::messageBoxCaption("FindResource Error", "Error");
+        return;
+    }
+    const std::optional<std::string> path =
+        platform::wordFilePath("wav", theWordList[thePuzzle.currentEntry].kanji, ".wav");
+    const bool ownSound = soundFileExists(path);
+    if (!ownSound || thePuzzle.firstSolve)
+        platform::playWaveSync(fallbackWave);
+    if (ownSound)
+        thePuzzle.firstSolve = 0;
+    if (path)
+        platform::playWaveFileAsync(*path);
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <string_view>
+
+// The built-in wave heard on a word's first solve and for words without a sound of their own.
+inline constexpr int kFallbackWaveId = 145;
+
+// What a solved word is heard with. fallbackWave is the built-in wave image, empty when the
+// program carries none: then a message says so and nothing is played. The fallback plays to its
+// end when the word has no sound file, or on the word's first solve; then the word's own file,
+// if any, starts and plays on while the game continues.
+void PlayWordSound(std::string_view fallbackWave);

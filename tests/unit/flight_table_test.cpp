@@ -1,0 +1,41 @@
+// The reward flight's course, tick by tick, against its checkpoints.
+#include "rewards/flight_path.h"
+#include "support/rewards_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace rewards_support;
+
+namespace {
+
+// A whole flight from the click: every checkpoint exact (tick 21's height is 122, not 123),
+// the waits adding up to the nominal length, and a landing that asks for a fresh board.
+TEST(FlightPath, WholeFlightPassesEveryCheckpoint) {
+    PuzzleState s;
+    s.animationIdle = 0;
+    const FlightCheckpoint* row = std::begin(kFlightCheckpoints);
+    int totalMs = 100; // the first tick comes 100 ms after the click
+    int tick = 0;
+    for (int timer = 1; timer != 0;) {
+        timer = advanceFlight(s, timer);
+        ++tick;
+        totalMs += timer != 0 ? s.flightInterval : 0;
+        if (row == std::end(kFlightCheckpoints) || row->tick != tick)
+            continue;
+        EXPECT_EQ(s.flightX, row->x) << "tick " << tick;
+        EXPECT_EQ(s.flightY, row->y) << "tick " << tick;
+        EXPECT_EQ(s.flightWidth, row->width) << "tick " << tick;
+        EXPECT_EQ(s.flightHeight, row->height) << "tick " << tick;
+        EXPECT_EQ(s.flightInterval, row->interval) << "tick " << tick;
+        EXPECT_EQ(timer, row->timer) << "tick " << tick;
+        ++row;
+    }
+    EXPECT_EQ(row, std::end(kFlightCheckpoints));
+    EXPECT_EQ(tick, kFlightTicks);
+    EXPECT_EQ(totalMs, kFlightNominalMs);
+    EXPECT_EQ(s.flightTime, 0.0);
+    EXPECT_EQ(s.animationIdle, 1);
+    EXPECT_EQ(s.repaintPending, 1);
+}
+
+} // namespace

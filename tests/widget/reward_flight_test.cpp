@@ -1,0 +1,185 @@
+// The reward figure at rest and in flight on the real view's timers and window.
+#include "board/puzzle_setup.h"
+#include "board/puzzle_state.h"
+#include "gfx/bitmap_set.h"
+#include "platform/window.h"
+#include "rewards/reward_flight.h"
+#include "support/rewards_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace testing_support;
+using namespace rewards_support;
+
+namespace {
+
+struct Rect {
+    int x, y, width, height;
+};
+
+// The id of the one flight timer that runs, 0 when none does.
+int runningFlightTimer() {
+    int running = 0;
+    for (int id = 1; id <= 4; ++id) {
+        if (platform::viewTimerRunning(id)) {
+            EXPECT_EQ(running, 0) << "timers " << running << " and " << id << " both run";
+            running = id;
+        }
+    }
+    return running;
+}
+
+// Lets the flight's next tick happen now, on the timer the previous tick started.
+int tickNow() {
+    const int id = runningFlightTimer();
+    EXPECT_NE(id, 0);
+    OnTimer(id);
+    return id;
+}
+
+Rect figureRect() {
+    return {thePuzzle.flightX, thePuzzle.flightY, thePuzzle.flightWidth, thePuzzle.flightHeight};
+}
+
+class RewardFlight : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(game.app().document().open(words.path()));
+        game.settle();
+    }
+    // Frame `frame` of the reward figures stretched to the rectangle's size, as drawn there.
+    QImage figure(const Rect& r, int frame) {
+        auto image = std::make_shared<QImage>(r.width, r.height, QImage::Format_RGB32);
+        {
+            gfx::Surface surface(image);
+            surface.stretchBlt(0, 0, r.width, r.height,
+                               gfx::Surface(gfx::bitmapSlots()[gfx::kFlyerSlot]), 0, 60 * frame, 80,
+                               60);
+        }
+        return *image;
+    }
+    bool figureShown(const Rect& r, int frame) {
+        return regionShows(game.pixels(), r.x, r.y, figure(r, frame), 0, 0, r.width, r.height);
+    }
+    void flyToTheEnd() {
+        while (runningFlightTimer() != 0)
+            tickNow();
+    }
+
+    TempFile words{wordListBytes({{"山", "やま", "mountain"}})};
+    RunningApp game;
+};
+
+TEST_F(RewardFlight, EveryCheckpointIsDrawnOnTheTimerItsTickStarted) {
+    StartRewardFlight();
+    EXPECT_EQ(runningFlightTimer(), 1);
+    EXPECT_EQ(platform::viewTimerInterval(1), 100);
+    const FlightCheckpoint* row = std::begin(kFlightCheckpoints);
+    for (int tick = 1; tick <= kFlightTicks; ++tick) {
+        tickNow();
+        if (row == std::end(kFlightCheckpoints) || row->tick != tick)
+            continue;
+        const Rect r{row->x, row->y, row->width, row->height};
+        EXPECT_TRUE(figureShown(r, 0)) << "tick " << tick;
+        EXPECT_EQ(runningFlightTimer(), row->timer) << "tick " << tick;
+        if (row->timer != 0) {
+            EXPECT_EQ(platform::viewTimerInterval(row->timer), row->interval) << "tick " << tick;
+        }
+        ++row;
+    }
+    EXPECT_EQ(row, std::end(kFlightCheckpoints));
+    EXPECT_EQ(thePuzzle.repaintPending, 1);
+    EXPECT_EQ(thePuzzle.animationIdle, 1);
+    EXPECT_EQ(thePuzzle.rewardClickable, 0);
+}
+
+// Only the rectangle of the previous tick is blanked; the rest box is that rectangle at first.
+TEST_F(RewardFlight, EachTickBlanksWhereTheFigureWasBefore) {
+    for (int flight = 1; flight <= 2; ++flight) {
+        {
+            gfx::WindowSurface window;
+            DrawRewardFigureAtRest(window);
+        }
+        ASSERT_TRUE(figureShown({850, 10, 80, 60}, 0));
+        StartRewardFlight();
+        Rect before{850, 10, 80, 60};
+        for (int tick = 1; tick <= 3; ++tick) {
+            tickNow();
+            const Rect now = figureRect();
+            EXPECT_TRUE(figureShown(now, 0)) << "flight " << flight << ", tick " << tick;
+            // The part of the old rectangle above the new one.
+            EXPECT_TRUE(
+                regionIsBlank(game.pixels(), before.x, before.y, before.width, now.y - before.y))
+                << "flight " << flight << ", tick " << tick;
+            before = now;
+        }
+        flyToTheEnd();
+    }
+}
+
+TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
+    StartRewardFlight();
+    for (int tens : {0, 1, 5, 2}) {
+        thePuzzle.solvedTens = tens;
+        tickNow();
+        EXPECT_TRUE(figureShown(figureRect(), tens)) << tens;
+        EXPECT_FALSE(figureShown(figureRect(), (tens + 1) % 6)) << tens;
+    }
+    gfx::WindowSurface window;
+    DrawRewardFigureAtRest(window);
+    EXPECT_TRUE(figureShown({850, 10, 80, 60}, 2));
+}
+
+TEST_F(RewardFlight, SetUpDuringAFlightStopsIt) {
+    StartRewardFlight();
+    for (int tick = 1; tick <= 30; ++tick)
+        tickNow();
+    thePuzzle.repaintPending = 1; // as the next and back commands leave it
+    game.move(400, 200);
+    EXPECT_EQ(runningFlightTimer(), 0);
+    EXPECT_EQ(thePuzzle.animationIdle, 1);
+    EXPECT_EQ(thePuzzle.flightTime, 0.0);
+    // The next flight starts afresh.
+    StartRewardFlight();
+    tickNow();
+    EXPECT_EQ(figureRect().x, kFlightCheckpoints[0].x);
+    EXPECT_EQ(figureRect().y, kFlightCheckpoints[0].y);
+}
+
+// The figure stays where it is, and nothing wakes it until the board is set up again.
+TEST_F(RewardFlight, AnIdThatIsNoPhaseStopsTheFlightWhereItIs) {
+    for (int id : {0, 5, -1}) {
+        RebuildPuzzle();
+        StartRewardFlight();
+        tickNow();
+        tickNow();
+        const QImage before = game.pixels().copy();
+        OnTimer(id);
+        EXPECT_EQ(runningFlightTimer(), 0) << id;
+        EXPECT_EQ(thePuzzle.flightTime, 0.0) << id;
+        EXPECT_EQ(thePuzzle.animationIdle, 0) << id;
+        EXPECT_EQ(thePuzzle.rewardClickable, 0) << id;
+        EXPECT_EQ(game.pixels(), before) << id;
+    }
+}
+
+// A late tick shortens the next wait by its lateness, so the flight keeps its length; one held up
+// for longer than its interval lets the flight go on at its pace from then on.
+TEST_F(RewardFlight, LateTickShortensTheNextWait) {
+    const struct {
+        int lateMs, atLeast, atMost;
+    } rows[] = {{-100, 98, 98}, {30, 1, 70}, {150, 98, 98}};
+    for (const auto& row : rows) {
+        RebuildPuzzle();
+        StartRewardFlight();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100 + row.lateMs));
+        OnTimer(1);
+        EXPECT_GE(platform::viewTimerInterval(1), row.atLeast) << row.lateMs << " ms late";
+        EXPECT_LE(platform::viewTimerInterval(1), row.atMost) << row.lateMs << " ms late";
+    }
+}
+
+} // namespace
