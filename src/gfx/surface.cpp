@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <tuple>
 
 namespace gfx {
 
@@ -54,6 +55,46 @@ QFont toQFont(const Font& font) {
     f.setKerning(false);
     f.setStyleStrategy(font.antialiased ? QFont::PreferDefault : QFont::NoAntialias);
     return f;
+}
+
+// Text without antialiasing is drawn in transparent mode from a stamp made once per font,
+// colour and text: the story lines are drawn over themselves on every pointer move, and shaping
+// them again costs more than all the rest of the move. Every pixel of such text is either wholly
+// drawn or not at all, so copying the stamp gives the very pixels drawing the text would.
+struct TextStamp {
+    QImage image;
+    QPoint offset; // of the image's corner from the text's top-left corner
+};
+
+// Null for text wider than the target, which is drawn directly instead.
+const TextStamp* textStamp(const QFont& font, Rgb colour, std::string_view sjis,
+                           const QImage& target) {
+    using Key = std::tuple<QString, Rgb, std::string>;
+    static std::map<Key, TextStamp> stamps;
+    constexpr std::size_t kMaxStamps = 32;
+    Key key{font.key(), colour, std::string(sjis)};
+    if (auto it = stamps.find(key); it != stamps.end())
+        return &it->second;
+    const QString text = QString::fromStdString(platform::sjisToUtf8Lossy(sjis));
+    const QFontMetrics metrics(font, &target);
+    const int advance = metrics.horizontalAdvance(text);
+    if (advance > target.width())
+        return nullptr;
+    // Room for ink beyond the advance and the cell: overhangs of bold glyphs and hinting.
+    const QRect box = metrics.boundingRect(text)
+                          .united(QRect(0, -metrics.ascent(), advance, metrics.height()))
+                          .adjusted(-4, -4, 4, 4);
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(toQColor(colour));
+    painter.drawText(-box.left(), -box.top(), text);
+    painter.end();
+    if (stamps.size() >= kMaxStamps)
+        stamps.clear();
+    const QPoint offset(box.left(), metrics.ascent() + box.top());
+    return &stamps.emplace(std::move(key), TextStamp{std::move(image), offset}).first->second;
 }
 
 } // namespace
@@ -201,7 +242,14 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     const std::string_view visible = visiblePrefix(sjis, width() - x);
     QPainter& p = painting_->painter;
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setFont(toQFont(font_));
+    const QFont font = toQFont(font_);
+    if (transparent_ && !font_.antialiased) {
+        if (const TextStamp* stamp = textStamp(font, textColour_, visible, *target_)) {
+            p.drawImage(QPoint(x, y) + stamp->offset, stamp->image);
+            return;
+        }
+    }
+    p.setFont(font);
     p.setPen(toQColor(textColour_));
     p.setBackgroundMode(transparent_ ? Qt::TransparentMode : Qt::OpaqueMode);
     p.setBackground(toQColor(kWindowColour));
