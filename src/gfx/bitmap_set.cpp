@@ -1,5 +1,6 @@
 #include "gfx/bitmap_set.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <map>
@@ -14,6 +15,30 @@ BitmapPtr toBitmap(QImage image) {
     if (image.isNull())
         return nullptr;
     return std::make_shared<QImage>(image.convertToFormat(QImage::Format_RGB32));
+}
+
+// Qt's reader hands back a whole image for a file cut short in its pixels, the missing rows
+// uninitialised; so an uncompressed bitmap must hold every row its header promises.
+bool holdsAllItsPixels(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(54);
+    const auto field = [&](int offset, int bytes) {
+        qint64 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value * 256 + static_cast<unsigned char>(header[offset + i]);
+        return value;
+    };
+    if (header.size() < 54 || field(14, 4) < 40)
+        return true; // not a Windows bitmap header: the reader judges it
+    const qint64 compression = field(30, 4);
+    if (compression != 0 && compression != 3)
+        return true; // compressed rows have no fixed length
+    const qint64 width = static_cast<qint32>(field(18, 4));
+    const qint64 height = static_cast<qint32>(field(22, 4));
+    const qint64 stride = (std::abs(width) * field(28, 2) + 31) / 32 * 4;
+    return file.size() >= field(10, 4) + stride * std::abs(height);
 }
 
 } // namespace
@@ -49,7 +74,7 @@ BitmapPtr loadBitmapFile(const std::string& utf8Path) {
     reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024));
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid() || size.width() > kMaxPictureSide ||
-        size.height() > kMaxPictureSide)
+        size.height() > kMaxPictureSide || !holdsAllItsPixels(reader.fileName()))
         return nullptr;
     return toBitmap(reader.read());
 }

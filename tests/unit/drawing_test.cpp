@@ -39,6 +39,25 @@ TEST(Pens, DottedLineIsThreeOnThreeOffWithWhiteGaps) {
     EXPECT_EQ(at(image, 30, 5), gfx::kBlack) << "the end pixel is left out";
 }
 
+TEST(Pens, DottedLinesStartAtTheirFirstPointWhicheverWayTheyRun) {
+    auto image = whiteImage(40, 40);
+    image->fill(Qt::black);
+    {
+        gfx::Surface s(image);
+        s.selectPen({gfx::Pen::Style::Dotted, 1, kRed});
+        s.moveTo(35, 2);
+        s.lineTo(20, 2);
+        s.moveTo(5, 30);
+        s.lineTo(5, 10);
+    }
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(at(image, 35 - i, 2), (i / 3) % 2 == 0 ? kRed : kWhite) << i;
+    EXPECT_EQ(at(image, 20, 2), gfx::kBlack);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(at(image, 5, 30 - i), (i / 3) % 2 == 0 ? kRed : kWhite) << i;
+    EXPECT_EQ(at(image, 5, 10), gfx::kBlack);
+}
+
 TEST(Pens, OnePixelLineLeavesOutItsEndAndWidePenCoversMinusFiveToFour) {
     auto image = whiteImage(60, 60);
     {
