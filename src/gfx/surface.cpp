@@ -126,6 +126,12 @@ Surface::Painting* Surface::painting() {
     return painting_;
 }
 
+void Surface::drawn(int x, int y, int w, int h) const {
+    if (reportsDrawing_)
+        if (auto* view = platform::theView())
+            view->addDrawn(QRect(x, y, w, h));
+}
+
 BitmapPtr Surface::selectBitmap(BitmapPtr bitmap) {
     BitmapPtr previous = target_;
     retarget(std::move(bitmap));
@@ -158,6 +164,7 @@ void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, 
     QPainter& p = painting_->painter;
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QPoint(x + covered.x() - sx, y + covered.y() - sy), *source.target_, covered);
+    drawn(x + covered.x() - sx, y + covered.y() - sy, covered.width(), covered.height());
 }
 
 void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, int sw,
@@ -168,6 +175,7 @@ void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int 
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QRect(x, y, w, h), *source.target_, QRect(sx, sy, sw, sh));
+    drawn(x, y, w, h);
 }
 
 void Surface::fillWithWindowColour(int left, int top, int right, int bottom) {
@@ -176,6 +184,7 @@ void Surface::fillWithWindowColour(int left, int top, int right, int bottom) {
     QPainter& p = painting_->painter;
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRect(left, top, right - left, bottom - top), toQColor(kWindowColour));
+    drawn(left, top, right - left, bottom - top);
 }
 
 void Surface::moveTo(int x, int y) {
@@ -234,6 +243,9 @@ void Surface::lineTo(int x, int y) {
                                             Qt::RoundCap, Qt::RoundJoin));
             p.drawLine(line);
         }
+        const int reach = pen_.width / 2 + 1;
+        drawn(std::min(curX_, x) - reach, std::min(curY_, y) - reach,
+              std::abs(line.dx()) + 2 * reach + 1, std::abs(line.dy()) + 2 * reach + 1);
     }
     moveTo(x, y);
 }
@@ -263,6 +275,8 @@ void Surface::arc(int left, int top, int right, int bottom, int xStart, int ySta
     p.setPen(QPen(toQColor(pen_.colour), pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRect(left, top, right - left, bottom - top), a.start16, a.span16);
+    const int reach = pen_.width / 2 + 1;
+    drawn(left - reach, top - reach, right - left + 2 * reach, bottom - top + 2 * reach);
 }
 
 void Surface::textOut(int x, int y, std::string_view sjis) {
@@ -275,6 +289,8 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     if (transparent_ && !font_.antialiased) {
         if (const TextStamp* stamp = textStamp(font, textColour_, visible, *target_)) {
             p.drawImage(QPoint(x, y) + stamp->offset, stamp->image);
+            drawn(x + stamp->offset.x(), y + stamp->offset.y(), stamp->image.width(),
+                  stamp->image.height());
             return;
         }
     }
@@ -284,9 +300,13 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     p.setBackground(toQColor(kWindowColour));
     p.drawText(x, y + p.fontMetrics().ascent(),
                QString::fromStdString(platform::sjisToUtf8Lossy(visible)));
+    // Overhangs of italic or bold glyphs reach a little beyond the cell.
+    const int margin = p.fontMetrics().height() / 2;
+    drawn(x - margin, y - margin, width() - x + 2 * margin, p.fontMetrics().height() + 2 * margin);
 }
 
 WindowSurface::WindowSurface() {
+    reportsDrawing_ = true;
     if (auto* view = platform::theView())
         retarget(view->image());
 }

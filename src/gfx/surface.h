@@ -70,10 +70,13 @@ class Surface {
 
   protected:
     void retarget(BitmapPtr target);
+    // A window surface reports every area it draws, so only those reach the screen.
+    bool reportsDrawing_ = false;
 
   private:
     class Painting;
     Painting* painting();
+    void drawn(int x, int y, int w, int h) const;
 
     BitmapPtr target_;
     Painting* painting_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -51,8 +52,10 @@ void View::runFrameworkPaint() {
     const bool erase = erasePending_;
     paintPending_ = false;
     erasePending_ = false;
-    if (erase)
+    if (erase) {
         image_->fill(kWindowColour);
+        addDrawn(image_->rect());
+    }
     handler_.onDraw();
 }
 
@@ -60,7 +63,8 @@ void View::paintEvent(QPaintEvent* event) {
     paintPendingNow();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(event->rect(), *image_, event->rect());
+    for (const QRect& area : event->region())
+        painter.drawImage(area, *image_, area);
 }
 
 void View::resizeEvent(QResizeEvent*) {

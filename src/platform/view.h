@@ -3,6 +3,7 @@
 // "the window" the handlers draw on, and a Qt paint only copies it to the screen, so covering
 // and uncovering the window never loses anything.
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <map>
@@ -28,6 +29,8 @@ class View : public QWidget {
 
     const std::shared_ptr<QImage>& image() const { return image_; }
 
+    // Notes a rectangle the handlers drew into; only such areas are copied to the screen.
+    void addDrawn(const QRect& area) { drawn_ += area; }
     // Makes what the handlers drew visible at the next Qt paint.
     void showChanged();
     // Makes it visible now: used before the thread blocks (the synchronous sound).
@@ -61,6 +64,7 @@ class View : public QWidget {
     std::map<int, QTimer*> timers_;
     bool paintPending_ = false;
     bool erasePending_ = false;
+    QRegion drawn_;
 };
 
 // The one view of the program, or nullptr before it exists.
