@@ -60,9 +60,9 @@ SDL_AudioDeviceID openDummyDevice() {
     return id;
 }
 
-Clip convertToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* samples, Uint32 length) {
+Clip convertToDeviceFormat(const SDL_AudioSpec& format, const Uint8* samples, Uint32 length) {
     const std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> stream(
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate),
+        SDL_NewAudioStream(format.format, format.channels, format.freq, kFormat, kChannels, kRate),
         &SDL_FreeAudioStream);
     if (!stream || length > INT_MAX ||
         SDL_AudioStreamPut(stream.get(), samples, static_cast<int>(length)) != 0 ||
@@ -77,19 +77,19 @@ Clip convertToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* samples, Uint
 
 // Takes ownership of source (which may be null); an empty clip means SDL could not parse it.
 Clip loadWave(SDL_RWops* source) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr) {
         return {};
     }
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owner(samples, &SDL_FreeWAV);
     const Uint64 bytesPerSecond =
-        Uint64{SDL_AUDIO_BITSIZE(spec.format) / 8u} * spec.channels * spec.freq;
+        Uint64{SDL_AUDIO_BITSIZE(format.format) / 8u} * format.channels * format.freq;
     if (length / bytesPerSecond > kMaxClipSeconds) {
         return {};
     }
-    return convertToDeviceFormat(spec, samples, length);
+    return convertToDeviceFormat(format, samples, length);
 }
 
 bool replaceQueueWith(const Clip& clip) {

@@ -95,7 +95,7 @@ TEST(StarterContent, EveryWordHasItsOwn300By300TrueColourPicture) {
 }
 
 struct LoadedWave {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     std::span<const std::int16_t> samples;
     std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> buffer{nullptr, SDL_FreeWAV};
 };
@@ -105,7 +105,7 @@ LoadedWave loadWave(const fs::path& path) {
     LoadedWave wave;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &wave.spec, &data, &length)) {
+    if (SDL_LoadWAV(path.c_str(), &wave.format, &data, &length)) {
         wave.buffer.reset(data);
         wave.samples = {reinterpret_cast<const std::int16_t*>(data), length / 2};
     }
@@ -125,10 +125,10 @@ TEST(StarterContent, EveryWordHasAShortNormalisedSpokenReading) {
         SCOPED_TRACE(path.string());
         const LoadedWave wave = loadWave(path);
         ASSERT_TRUE(wave.buffer) << SDL_GetError();
-        EXPECT_EQ(wave.spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(wave.spec.channels, 1);
-        EXPECT_TRUE(wave.spec.freq == 22050 || wave.spec.freq == 44100) << wave.spec.freq;
-        const double seconds = static_cast<double>(wave.samples.size()) / wave.spec.freq;
+        EXPECT_EQ(wave.format.format, AUDIO_S16LSB);
+        EXPECT_EQ(wave.format.channels, 1);
+        EXPECT_TRUE(wave.format.freq == 22050 || wave.format.freq == 44100) << wave.format.freq;
+        const double seconds = static_cast<double>(wave.samples.size()) / wave.format.freq;
         EXPECT_GT(seconds, 0.3);
         EXPECT_LT(seconds, 3.0);
         // Peak-normalised to -3 dBFS (0.708 of full scale); fades in and out without a click.
