@@ -8,13 +8,8 @@ set -euo pipefail
 program=$(realpath "$1")
 content=$(realpath "$2")
 keep=${3:+$(realpath "$3")}
-if [ -z "${XVFB_INSIDE:-}" ]; then
-  export XVFB_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$content" ${keep:+"$keep"}
-fi
-work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-export SDL_AUDIODRIVER=dummy HOME="$work"
+source "$(dirname "$0")/x11_session.sh"
+run_in_x11 "$0" "$program" "$content" ${keep:+"$keep"}
 fail() {
   echo "solve_word: $*"
   cat "$work/game.log"
@@ -23,15 +18,7 @@ fail() {
 }
 
 cd "$content"
-"$program" "$content/words.txt" 2>"$work/game.log" &
-pid=$!
-window=""
-for _ in $(seq 1 1000); do
-  window=$(xdotool search --onlyvisible --name ' - Torvex$' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.01
-done
-[ -n "$window" ] || fail "the window never mapped"
+start_game "$program" "$content/words.txt" || fail "the window never mapped"
 sleep 0.5
 xdotool windowfocus --sync "$window"
 
