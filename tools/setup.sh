@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   fonts-noto-color-emoji espeak-ng sox appstream desktop-file-utils file dpkg-dev
+  # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and
+  # llvm-symbolizer for readable reports.
+  clang libclang-rt-14-dev llvm-14
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -149,14 +149,14 @@ TEST(Artwork, UsesOnlyPaletteColours) {
         std::set<QRgb> extra;
     } pictures[] = {{"135.bmp", {cream}}, {"136.bmp", {}}, {"138.bmp", {}},    {"139.bmp", {}},
                     {"140.bmp", {}},      {"141.bmp", {}}, {"128-32.png", {}}, {"128-16.png", {}}};
-    for (const auto& [name, extra] : pictures) {
-        SCOPED_TRACE(name);
-        const QImage image = loadResource(name);
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        const QImage image = loadResource(picture.name);
         ASSERT_FALSE(image.isNull());
         // A pixel of any other colour is expected to be something it is not, so it is reported.
         EXPECT_TRUE(matchesEverywhere(image, [&](int x, int y) {
             const QRgb pixel = image.pixel(x, y);
-            return artColours.contains(pixel) || extra.contains(pixel) ? pixel : ~pixel;
+            return artColours.contains(pixel) || picture.extra.contains(pixel) ? pixel : ~pixel;
         }));
     }
 }

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The sanitizer tree: the program, its tests and the fuzz targets built with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer (any report ends the process with an error),
+# then every test group run there.
+#   tools/sanitize.sh [TREE]      TREE defaults to build-asan beside this repository's build
+# Run tools/setup.sh first: it installs clang and the sanitizer runtimes.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+tree=${1:-$here/build-asan}
+# shellcheck source=tools/sanitizer_env.sh
+source "$here/tools/sanitizer_env.sh"
+
+CC=clang CXX=clang++ cmake -S "$here" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTORVEX_SANITIZE=ON -DTORVEX_FUZZ=ON >/dev/null
+cmake --build "$tree" -j"$(nproc)"
+ctest --test-dir "$tree" --output-on-failure
