@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <filesystem>
 #include <map>
 
 namespace gfx {
@@ -69,12 +70,19 @@ void LoadBitmapSet() {
 }
 
 BitmapPtr loadBitmapFile(const std::string& utf8Path) {
+    // Only a regular file is opened: a named pipe would hold the game until someone wrote to it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(utf8Path, error))
+        return nullptr;
     QImageReader reader(QString::fromStdString(utf8Path), "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024));
+    // A bitmap stored top down reports a negative height.
     const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid() || size.width() > kMaxPictureSide ||
-        size.height() > kMaxPictureSide || !holdsAllItsPixels(reader.fileName()))
+    const qint64 width = size.width();
+    const qint64 height = std::abs(qint64{size.height()});
+    if (!reader.canRead() || width <= 0 || height <= 0 || width > kMaxPictureSide ||
+        height > kMaxPictureSide || !holdsAllItsPixels(reader.fileName()))
         return nullptr;
     return toBitmap(reader.read());
 }

@@ -28,8 +28,12 @@ std::string reasonText(int error) {
 // Reads the leading lines of a file, each ended by LF. Returns an error text on failure.
 std::string readLeadingLines(const std::string& path, std::string& lines) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status))
         return "フォルダーはデータとして開けません";
+    // A named pipe would be waited on for ever and a device may never end: only files are read.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return "ふつうのファイルではないので開けません";
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
