@@ -9,6 +9,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/sjis.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
@@ -48,6 +49,7 @@ namespace {
 
 using testing_support::RunningApp;
 using testing_support::wordListBytes;
+using namespace std::string_literals;
 
 int environmentNumber(const char* name, int fallback) {
     const char* text = std::getenv(name);
@@ -98,6 +100,10 @@ class Child {
                                                                          {Kind::Setting, 10},
                                                                          {Kind::Reload, 3},
                                                                          {Kind::Editor, 5}}};
+        // Most events during a flight are its ticks, so flights also end, and are cut short in
+        // every phase, within the other events' reach.
+        if (thePuzzle.animationIdle == 0 && below(10) < 8)
+            return {Kind::Tick};
         int roll = below(1000);
         for (const auto& [kind, weight] : weights) {
             if (roll < weight)
@@ -108,7 +114,16 @@ class Child {
     }
 
   private:
+    // Pointer events also leave the pointer where they went: half the moves stay near it.
     Event eventOf(Kind kind) {
+        const Event e = chosen(kind);
+        if (kind == Kind::Move || kind == Kind::Press || kind == Kind::DoubleClick) {
+            lastX_ = e.x;
+            lastY_ = e.y;
+        }
+        return e;
+    }
+    Event chosen(Kind kind) {
         switch (kind) {
         case Kind::Move:
             return below(2) ? Event{kind, lastX_ + between(-30, 30), lastY_ + between(-30, 30)}
@@ -196,7 +211,9 @@ class Soak : public ::testing::Test {
              {std::pair{"full.txt", fullList()},
               std::pair{"short.txt", std::vector<std::vector<std::string>>{{"山", "やま", "m"}}}})
             folder.write(name, wordListBytes(words));
-        folder.write("odd.txt", std::string("a\0b\n\xFF\n\r\n路面電車x\nlong\ng\r\n", 22));
+        // A NUL, a byte that is no Shift-JIS, an over-long kanji and a 1,000-byte reading.
+        folder.write("odd.txt", "a\0b\n\xFF\n\r\n"s + platform::sjis("路面電車x") + "\n" +
+                                    std::string(1000, 'r') + "\ng\r\n");
         folder.write("bmp/山.bmp", hardening::bitmapFileBytes(300, 300, Qt::green));
         folder.write("bmp/川木.bmp", hardening::bitmapFileBytes(4096, 2, Qt::blue));
         platform::setMessageBoxHook([this](const std::string&, const std::string&) { ++messages; });
@@ -362,7 +379,7 @@ TEST_F(Soak, RandomPlayKeepsTheBoardsInvariantsAndItsMemoryFlat) {
     int countedDifficulty = thePuzzle.difficulty;
     std::size_t heapAfterWarmUp = 0, heapPeak = 0, pieceQueuePeak = 0;
     std::array<int, 9> counts{};
-    int solves = 0, flights = 0;
+    int solves = 0, flights = 0, landings = 0;
     for (int i = 0; i < events; ++i) {
         const bool solvedBefore = thePuzzle.solvedNow, flyingBefore = !thePuzzle.animationIdle;
         const Event e = child.next();
@@ -377,6 +394,7 @@ TEST_F(Soak, RandomPlayKeepsTheBoardsInvariantsAndItsMemoryFlat) {
         ASSERT_EQ(broken, "") << "after event " << i << ": " << describe(recent);
         solves += !solvedBefore && thePuzzle.solvedNow;
         flights += !flyingBefore && !thePuzzle.animationIdle;
+        landings += flyingBefore && thePuzzle.animationIdle && thePuzzle.repaintPending;
         pieceQueuePeak = std::max(pieceQueuePeak, thePuzzle.pieceEraseList.size());
         if (i == warmUp)
             heapAfterWarmUp = heapInUse();
@@ -387,11 +405,12 @@ TEST_F(Soak, RandomPlayKeepsTheBoardsInvariantsAndItsMemoryFlat) {
     std::printf("soak: %d events (", events);
     for (int k = 0; k < 9; ++k)
         std::printf("%s%s %d", k ? ", " : "", kKindNames[k], counts[k]);
-    std::printf("), %d solves, %d flights, %d messages; heap after warm-up %zu, peak %zu, at end "
+    std::printf("), %d solves, %d flights (%d landed), %d messages; heap after warm-up %zu, peak "
+                "%zu, at end "
                 "%zu bytes; "
                 "longest piece erase queue %zu; peak resident %ld kB\n",
-                solves, flights, messages, heapAfterWarmUp, heapPeak, heapAtEnd, pieceQueuePeak,
-                peakResidentKilobytes());
+                solves, flights, landings, messages, heapAfterWarmUp, heapPeak, heapAtEnd,
+                pieceQueuePeak, peakResidentKilobytes());
     EXPECT_LT(heapPeak, heapAfterWarmUp + (4u << 20));
 }
 
