@@ -1,16 +1,21 @@
 // Every test group runs inside one QApplication on the offscreen platform, with the game's
-// fonts registered and the settings kept in a scratch folder.
+// fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
+// by side never see each other's recent files.
 #include "app/torvex_app.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     qputenv("SDL_AUDIODRIVER", "dummy");
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication application(argc, argv);
     InitialiseToolkit();
     testing::InitGoogleTest(&argc, argv);

@@ -1,52 +1,32 @@
 #pragma once
 // Helpers of the reward tests: a scratch folder that is the game's working directory, solving
-// the current word with real clicks, window regions compared with bitmaps, and the checkpoints
-// of the reward flight.
-#include "board/puzzle_state.h"
-#include "gfx/colour.h"
+// the current word with real clicks, and the checkpoints of the reward flight.
 #include "support/test_support.h"
 
-#include <QImage>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <string>
 
 namespace rewards_support {
 
-// A fresh folder, current and captured as the working directory while it lives.
+// A fresh folder, current and captured as the working directory while it lives: the game finds
+// a word's picture and sound there.
 class ScratchFolder {
   public:
-    ScratchFolder() : previous_(std::filesystem::current_path()) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "torvex-rewards-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-        std::filesystem::current_path(path_);
-        thePuzzle.workingDirectory = path_.string();
-    }
-    ~ScratchFolder() {
-        std::filesystem::current_path(previous_);
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
+    ScratchFolder() { thePuzzle.workingDirectory = path(); }
     // Writes a file at a UTF-8 path relative to the folder, making its folders.
     void write(const std::string& relative, const std::string& bytes) const {
-        const std::filesystem::path file = path_ / std::filesystem::u8path(relative);
+        const std::filesystem::path file = folder_.path() / std::filesystem::u8path(relative);
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
     void remove(const std::string& relative) const {
-        std::filesystem::remove(path_ / std::filesystem::u8path(relative));
+        std::filesystem::remove(folder_.path() / std::filesystem::u8path(relative));
     }
-    std::string path() const { return path_.string(); }
+    std::string path() const { return folder_.path().string(); }
 
   private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
+    testing_support::TempFolder folder_;
+    testing_support::CurrentFolder current_{folder_.path()};
 };
 
 // Puts every played piece home with two real clicks each, one on the piece and one on its
@@ -63,33 +43,6 @@ inline double solveCurrentWord(testing_support::RunningApp& game) {
         }
     }
     return seconds;
-}
-
-inline gfx::Rgb rgbAt(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & 0xFFFFFF;
-}
-
-// True when every pixel of the w x h region of `window` at (x, y) passes `expected(dx, dy)`.
-// Pixels outside the window are not compared.
-inline bool regionAll(const QImage& window, int x, int y, int w, int h, const auto& expected) {
-    for (int dy = 0; dy < h; ++dy)
-        for (int dx = 0; dx < w; ++dx)
-            if (window.valid(x + dx, y + dy) && !expected(dx, dy, rgbAt(window, x + dx, y + dy)))
-                return false;
-    return true;
-}
-
-// True when the w x h region of `window` at (x, y) shows the region of `source` at (sx, sy).
-inline bool regionShows(const QImage& window, int x, int y, const QImage& source, int sx, int sy,
-                        int w, int h) {
-    return regionAll(window, x, y, w, h, [&](int dx, int dy, gfx::Rgb pixel) {
-        return pixel == rgbAt(source, sx + dx, sy + dy);
-    });
-}
-
-inline bool regionIsBlank(const QImage& window, int x, int y, int w, int h) {
-    return regionAll(window, x, y, w, h,
-                     [](int, int, gfx::Rgb pixel) { return pixel == gfx::kWindowColour; });
 }
 
 // The flight's rectangle and next wait at its checkpoints; timer 0: none is started.

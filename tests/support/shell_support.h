@@ -55,19 +55,11 @@ inline void lookAt(QMenu& popup) {
     }
 }
 
-// Opens and closes every popup below `container`.
-inline void lookAtAll(const QWidget& container) {
-    for (QAction* action : container.actions())
-        if (QMenu* popup = action->menu()) {
-            lookAt(*popup);
-            lookAtAll(*popup);
-        }
-}
-
-// Chooses the item of `id` as the user does: popups are opened first (the recent files exist
-// only once the File popup was opened), then the item is triggered.
+// Chooses the item of `id` as the user does: every popup is opened first (the recent files
+// exist only once the File popup was opened), then the item is triggered.
 inline void choose(platform::FrameWindow& frame, int id) {
-    lookAtAll(*frame.menuBar());
+    for (QMenu* popup : frame.menuBar()->findChildren<QMenu*>())
+        lookAt(*popup);
     findCommand(frame, id).action->trigger();
 }
 
@@ -76,18 +68,17 @@ inline void clearRecentFiles() {
         platform::removeRecentFile(path);
 }
 
-// File dialogs answered from a queue (an empty string cancels); every question is recorded.
+// File dialogs answered from a queue (an empty string or none cancels); every question is
+// recorded.
 class FileDialogScript {
   public:
     explicit FileDialogScript(std::deque<std::string> answers = {}) : answers_(std::move(answers)) {
         platform::setFileDialogHook([this](platform::FileDialogKind kind, const std::string&) {
             kinds.push_back(kind);
-            std::string answer;
-            if (!answers_.empty()) {
-                answer = answers_.front();
+            const std::string answer = answers_.empty() ? "" : answers_.front();
+            if (!answers_.empty())
                 answers_.pop_front();
-            }
-            return answer.empty() ? std::nullopt : std::optional<std::string>(answer);
+            return answer.empty() ? std::nullopt : std::optional(answer);
         });
     }
     ~FileDialogScript() { platform::setFileDialogHook({}); }

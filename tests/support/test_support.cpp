@@ -1,16 +1,13 @@
 #include "support/test_support.h"
 
-#include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/message_box.h"
-#include "platform/sjis.h"
-#include "wordlist/word_list.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenuBar>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
 
 namespace testing_support {
@@ -48,19 +45,58 @@ std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUt
     return bytes;
 }
 
-TempFile::TempFile(const std::string& bytes, const std::string& name) {
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "torvex-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-    path_ = dir_ + "/" + name;
+    path_ = mkdtemp(pattern.data());
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+TempFile::TempFile(const std::string& bytes, const std::string& name)
+    : path_((folder_.path() / name).string()) {
     std::ofstream(path_, std::ios::binary) << bytes;
 }
 
-TempFile::~TempFile() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+int countPixels(const QImage& image, const QRect& area, const PixelTest& test) {
+    int n = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            n += test(image.pixel(x, y) & 0xFFFFFF);
+    return n;
+}
+
+std::optional<QRect> inkBounds(const QImage& image, const QRect& area, const PixelTest& test) {
+    QRect bounds;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (test(image.pixel(x, y) & 0xFFFFFF))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds.isNull() ? std::nullopt : std::optional<QRect>(bounds);
+}
+
+bool regionShows(const QImage& image, const QRect& area, const QImage& source, QPoint from) {
+    const QRect inside = area & image.rect();
+    const QPoint shift = from - area.topLeft();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if ((image.pixel(x, y) ^ source.pixel(QPoint(x, y) + shift)) & 0xFFFFFF)
+                return false;
+    return true;
 }
 
 RunningApp::RunningApp(const std::vector<std::string>& arguments) {
+    // Qt drops a pointer move to where the cursor already is: start from outside the view.
+    QCursor::setPos(-1000, -1000);
     resetProgramState();
     app_ = std::make_unique<CTorvexApp>();
     app_->InitInstance(arguments);
@@ -72,6 +108,12 @@ RunningApp::RunningApp(const std::vector<std::string>& arguments) {
 RunningApp::~RunningApp() {
     app_.reset();
     resetProgramState();
+}
+
+void RunningApp::openWords(const std::vector<std::vector<std::string>>& entries) {
+    list_ = std::make_unique<TempFile>(wordListBytes(entries));
+    EXPECT_TRUE(app_->document().open(list_->path()));
+    settle();
 }
 
 void RunningApp::click(int x, int y) {

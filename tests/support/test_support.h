@@ -1,11 +1,20 @@
 #pragma once
 // Helpers shared by the tests: a fresh game state, a running application with its real view,
-// recorded message boxes and pixel reads of the view's window image.
+// recorded message boxes, scratch files and pixel checks of images and of the window. Every
+// test includes it, so it brings GoogleTest, the program-wide state and Shift-JIS conversion.
 #include "app/torvex_app.h"
+#include "board/puzzle_state.h"
 #include "gfx/colour.h"
+#include "platform/sjis.h"
+#include "wordlist/word_list.h"
 
 #include <QImage>
+#include <QRect>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,17 +35,55 @@ class MessageRecorder {
 // A word list file's bytes: entries given in UTF-8, written in the program's own format.
 std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUtf8);
 
-// A temporary file holding bytes; removed when the object goes.
+std::string fileBytes(const std::filesystem::path& path);
+
+// A fresh folder, removed with all it holds when the object goes.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A temporary file holding bytes, alone in a fresh folder.
 class TempFile {
   public:
     explicit TempFile(const std::string& bytes, const std::string& name = "words.txt");
-    ~TempFile();
     const std::string& path() const { return path_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
   private:
-    std::string dir_;
+    TempFolder folder_;
     std::string path_;
 };
+
+// Makes `folder` the current directory while it lives.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::filesystem::path& folder) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(previous_); }
+
+  private:
+    std::filesystem::path previous_ = std::filesystem::current_path();
+};
+
+// Pixel checks over the part of `area` inside the image; colours are compared without alpha.
+using PixelTest = std::function<bool(gfx::Rgb)>;
+inline bool notWhite(gfx::Rgb colour) {
+    return colour != gfx::kWindowColour;
+}
+int countPixels(const QImage& image, const QRect& area, const PixelTest& test);
+// The smallest rectangle holding every pixel that passes the test.
+std::optional<QRect> inkBounds(const QImage& image, const QRect& area, const PixelTest& test);
+// True when `area` shows `source` from `from` on, pixel for pixel.
+bool regionShows(const QImage& image, const QRect& area, const QImage& source, QPoint from = {});
 
 // The real program: application object, document, frame and view, shown offscreen.
 class RunningApp {
@@ -45,9 +92,18 @@ class RunningApp {
     ~RunningApp();
     CTorvexApp& app() { return *app_; }
     platform::View& view() { return app_->frame().view(); }
+    // Opens a list of `entries` (kanji, reading, English in UTF-8) and lets word 1 be set up.
+    void openWords(const std::vector<std::vector<std::string>>& entries);
+    const std::string& listPath() const { return list_->path(); }
     // The board window's pixels as the handlers left them.
     const QImage& pixels() { return *view().image(); }
     gfx::Rgb pixel(int x, int y) { return pixels().pixel(x, y) & 0xFFFFFF; }
+    int count(const QRect& area, gfx::Rgb colour) {
+        return countPixels(pixels(), area, [colour](gfx::Rgb c) { return c == colour; });
+    }
+    bool shows(const QRect& area, const QImage& source, QPoint from = {}) {
+        return regionShows(pixels(), area, source, from);
+    }
     // Real events through Qt.
     void click(int x, int y);
     void move(int x, int y);
@@ -56,6 +112,7 @@ class RunningApp {
 
   private:
     std::unique_ptr<CTorvexApp> app_;
+    std::unique_ptr<TempFile> list_;
 };
 
 } // namespace testing_support

@@ -3,25 +3,15 @@
 #include "platform/archive.h"
 #include "platform/paths.h"
 #include "support/test_support.h"
-#include "wordlist/word_list.h"
 
 #include <QCoreApplication>
-#include <QImage>
 #include <QRegularExpression>
 #include <QSet>
 #include <SDL.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <memory>
-#include <span>
-#include <string>
-#include <vector>
+
+using testing_support::fileBytes;
 
 namespace {
 
@@ -30,11 +20,6 @@ namespace fs = std::filesystem;
 // The unit tests are built into build/tests; the content into build/content.
 fs::path builtContent() {
     return fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() / "content";
-}
-
-std::string fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The kanji of the bundled list, read by the game's own loader.
@@ -63,18 +48,9 @@ TEST(StarterContent, BuiltListIsTheBundledListOfFiftyWords) {
     EXPECT_EQ(starterKanji().size(), static_cast<size_t>(kWordCount));
 }
 
-// A picture counts as drawn when most of its middle differs from the background at its edge.
-bool hasInkInTheMiddle(const QImage& picture) {
-    const QRgb background = picture.pixel(30, 30);
-    int ink = 0;
-    for (int y = 100; y < 200; ++y)
-        for (int x = 100; x < 200; ++x)
-            ink += picture.pixel(x, y) != background;
-    return ink > 2000;
-}
-
+// Drawn: most of its middle differs from the background at its edge; and no two words alike.
 TEST(StarterContent, EveryWordHasItsOwn300By300TrueColourPicture) {
-    QSet<QByteArray> seen;
+    QSet<size_t> seen;
     for (const std::string& kanji : starterKanji()) {
         const fs::path path = wordFile(kanji, "bmp", ".bmp");
         SCOPED_TRACE(path.string());
@@ -82,59 +58,46 @@ TEST(StarterContent, EveryWordHasItsOwn300By300TrueColourPicture) {
         ASSERT_GT(bytes.size(), 30u);
         EXPECT_EQ(bytes.substr(0, 2), "BM");
         EXPECT_EQ(static_cast<int>(bytes[28]), 24) << "bits per pixel";
-        const QImage picture(QString::fromStdString(path.string()));
+        const QImage picture =
+            QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(picture.size(), QSize(300, 300));
-        EXPECT_TRUE(hasInkInTheMiddle(picture));
-        const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-        EXPECT_FALSE(seen.contains(QByteArray(reinterpret_cast<const char*>(rgb.constBits()),
-                                              static_cast<qsizetype>(rgb.sizeInBytes()))))
-            << "the same picture as another word";
-        seen.insert(QByteArray(reinterpret_cast<const char*>(rgb.constBits()),
-                               static_cast<qsizetype>(rgb.sizeInBytes())));
+        const QRgb background = picture.pixel(30, 30);
+        EXPECT_GT(
+            testing_support::countPixels(picture, {100, 100, 100, 100},
+                                         [&](gfx::Rgb c) { return c != (background & 0xFFFFFF); }),
+            2000);
+        const size_t hash = qHashBits(picture.constBits(), size_t(picture.sizeInBytes()));
+        EXPECT_FALSE(seen.contains(hash)) << "the same picture as another word";
+        seen.insert(hash);
     }
 }
 
-struct LoadedWave {
-    SDL_AudioSpec format{};
-    std::span<const std::int16_t> samples;
-    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> buffer{nullptr, SDL_FreeWAV};
-};
-
-// Parsed by SDL, as the game's sound service does.
-LoadedWave loadWave(const fs::path& path) {
-    LoadedWave wave;
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &wave.format, &data, &length)) {
-        wave.buffer.reset(data);
-        wave.samples = {reinterpret_cast<const std::int16_t*>(data), length / 2};
-    }
-    return wave;
-}
-
-int peakOf(std::span<const std::int16_t> samples) {
-    int peak = 0;
-    for (const std::int16_t sample : samples)
-        peak = std::max(peak, std::abs(static_cast<int>(sample)));
-    return peak;
-}
-
+// Parsed by SDL, as the game's sound service does: short, peak-normalised to -3 dBFS (0.708 of
+// full scale), fading in and out without a click.
 TEST(StarterContent, EveryWordHasAShortNormalisedSpokenReading) {
     for (const std::string& kanji : starterKanji()) {
         const fs::path path = wordFile(kanji, "wav", ".wav");
         SCOPED_TRACE(path.string());
-        const LoadedWave wave = loadWave(path);
-        ASSERT_TRUE(wave.buffer) << SDL_GetError();
-        EXPECT_EQ(wave.format.format, AUDIO_S16LSB);
-        EXPECT_EQ(wave.format.channels, 1);
-        EXPECT_TRUE(wave.format.freq == 22050 || wave.format.freq == 44100) << wave.format.freq;
-        const double seconds = static_cast<double>(wave.samples.size()) / wave.format.freq;
+        SDL_AudioSpec format{};
+        Uint8* data = nullptr;
+        Uint32 length = 0;
+        ASSERT_TRUE(SDL_LoadWAV(path.c_str(), &format, &data, &length)) << SDL_GetError();
+        const std::vector<int> samples(reinterpret_cast<const std::int16_t*>(data),
+                                       reinterpret_cast<const std::int16_t*>(data) + length / 2);
+        SDL_FreeWAV(data);
+        EXPECT_EQ(format.format, AUDIO_S16LSB);
+        EXPECT_EQ(format.channels, 1);
+        EXPECT_TRUE(format.freq == 22050 || format.freq == 44100) << format.freq;
+        const double seconds = static_cast<double>(samples.size()) / format.freq;
         EXPECT_GT(seconds, 0.3);
         EXPECT_LT(seconds, 3.0);
-        // Peak-normalised to -3 dBFS (0.708 of full scale); fades in and out without a click.
-        EXPECT_NEAR(peakOf(wave.samples) / 32768.0, 0.708, 0.02);
-        EXPECT_LT(peakOf(wave.samples.first(50)), 300);
-        EXPECT_LT(peakOf(wave.samples.last(50)), 300);
+        const auto peak = [&](auto first, auto last) {
+            return std::abs(*std::max_element(
+                first, last, [](int a, int b) { return std::abs(a) < std::abs(b); }));
+        };
+        EXPECT_NEAR(peak(samples.begin(), samples.end()) / 32768.0, 0.708, 0.02);
+        EXPECT_LT(peak(samples.begin(), samples.begin() + 50), 300);
+        EXPECT_LT(peak(samples.end() - 50, samples.end()), 300);
     }
 }
 
@@ -148,9 +111,8 @@ QStringList attributeValues(const QString& page, const QString& name) {
 }
 
 TEST(HelpPage, EveryPictureAndEveryLinkOfThePageLeadsSomewhere) {
-    const fs::path pagePath = builtContent() / "読んでね。.html";
-    const QString page = QString::fromStdString(fileBytes(pagePath));
-    ASSERT_FALSE(page.isEmpty()) << pagePath;
+    const QString page = QString::fromStdString(fileBytes(builtContent() / "読んでね。.html"));
+    ASSERT_FALSE(page.isEmpty());
     const QStringList ids = attributeValues(page, "id");
     for (const QString& target : attributeValues(page, "src") + attributeValues(page, "href")) {
         SCOPED_TRACE(target.toStdString());

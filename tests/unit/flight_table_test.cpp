@@ -2,7 +2,7 @@
 #include "rewards/flight_path.h"
 #include "support/rewards_support.h"
 
-#include <gtest/gtest.h>
+#include <tuple>
 
 using namespace rewards_support;
 
@@ -22,20 +22,17 @@ TEST(FlightPath, WholeFlightPassesEveryCheckpoint) {
         totalMs += timer != 0 ? s.flightInterval : 0;
         if (row == std::end(kFlightCheckpoints) || row->tick != tick)
             continue;
-        EXPECT_EQ(s.flightX, row->x) << "tick " << tick;
-        EXPECT_EQ(s.flightY, row->y) << "tick " << tick;
-        EXPECT_EQ(s.flightWidth, row->width) << "tick " << tick;
-        EXPECT_EQ(s.flightHeight, row->height) << "tick " << tick;
-        EXPECT_EQ(s.flightInterval, row->interval) << "tick " << tick;
-        EXPECT_EQ(timer, row->timer) << "tick " << tick;
+        EXPECT_EQ(
+            std::tie(s.flightX, s.flightY, s.flightWidth, s.flightHeight, s.flightInterval, timer),
+            std::tie(row->x, row->y, row->width, row->height, row->interval, row->timer))
+            << "tick " << tick;
         ++row;
     }
     EXPECT_EQ(row, std::end(kFlightCheckpoints));
     EXPECT_EQ(tick, kFlightTicks);
     EXPECT_EQ(totalMs, kFlightNominalMs);
-    EXPECT_EQ(s.flightTime, 0.0);
-    EXPECT_EQ(s.animationIdle, 1);
-    EXPECT_EQ(s.repaintPending, 1);
+    EXPECT_EQ(std::tie(s.flightTime, s.animationIdle, s.repaintPending),
+              std::make_tuple(0.0, 1, 1));
 }
 
 } // namespace

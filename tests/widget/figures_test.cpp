@@ -1,8 +1,9 @@
 // The frog and the girl: where they show, which face they make, and how a click carries them.
 #include "gfx/bitmap_set.h"
 #include "support/play_support.h"
+#include "support/rewards_support.h"
 
-namespace play {
+namespace testing_support {
 namespace {
 
 constexpr int kFrog = 1, kGirl = 2;
@@ -12,61 +13,51 @@ class Figures : public PlayBoard {
   protected:
     void SetUp() override { openList({{"山", "やま", "mountain"}, {"川", "かわ", "river"}}); }
 
+    QPoint at(int figure) const { return {thePuzzle.figureX[figure], thePuzzle.figureY[figure]}; }
     // Whether the figure's box on the window shows exactly that cell of its face bitmap.
     bool looks(int figure, QPoint cell) {
         const auto& faces = gfx::bitmapSlots()[figure == kFrog ? gfx::kFrogSlot : gfx::kGirlSlot];
-        return shows(thePuzzle.figureX[figure], thePuzzle.figureY[figure], *faces, cell.x(),
-                     cell.y(), 40, 40);
+        return game.shows({at(figure), QSize(40, 40)}, *faces, cell);
     }
-    void carry(QPoint from, QPoint to) {
-        game.click(from.x(), from.y());
-        game.move(to.x(), to.y());
-        game.click(to.x(), to.y());
-    }
+    bool bothLook(QPoint cell) { return looks(kFrog, cell) && looks(kGirl, cell); }
 };
 
 TEST_F(Figures, TheFirstMoveShowsBothNormalFacesAtTheirStartPlaces) {
-    EXPECT_EQ(count({85, 0, 40, 85}, kWhite), 40 * 85);
+    EXPECT_EQ(game.count({85, 0, 40, 85}, kWhite), 40 * 85);
     game.move(500, 300);
-    EXPECT_EQ(QPoint(thePuzzle.figureX[kFrog], thePuzzle.figureY[kFrog]), QPoint(85, 0));
-    EXPECT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(85, 45));
-    EXPECT_TRUE(looks(kFrog, kNormal));
-    EXPECT_TRUE(looks(kGirl, kNormal));
+    EXPECT_TRUE(bothLook(kNormal));
 }
 
 TEST_F(Figures, BothLookDistressedWhileEitherIsCarried) {
     // First out of the story lines, which lie above the faces during a carry.
-    carry({100, 20}, {715, 620});
-    carry({100, 60}, {815, 615});
-    ASSERT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(800, 600));
+    for (const auto& [grab, to] : {std::pair(QPoint(100, 20), QPoint(715, 620)),
+                                   std::pair(QPoint(100, 60), QPoint(815, 615))}) {
+        game.click(grab.x(), grab.y());
+        game.move(to.x(), to.y());
+        game.click(to.x(), to.y());
+    }
+    ASSERT_EQ(at(kGirl), QPoint(800, 600));
     for (int figure : {kFrog, kGirl}) {
-        const int x = thePuzzle.figureX[figure] + 20, y = thePuzzle.figureY[figure] + 20;
+        const int x = at(figure).x() + 20, y = at(figure).y() + 20;
         game.click(x, y);
         ASSERT_EQ(thePuzzle.draggedFigure, figure);
         game.move(x, y - 60);
-        EXPECT_TRUE(looks(kFrog, kDistressed)) << figure;
-        EXPECT_TRUE(looks(kGirl, kDistressed)) << figure;
+        EXPECT_TRUE(bothLook(kDistressed)) << figure;
         game.click(x, y - 60);
         game.move(x + 1, y - 60);
-        EXPECT_TRUE(looks(kFrog, kNormal)) << figure;
-        EXPECT_TRUE(looks(kGirl, kNormal)) << figure;
+        EXPECT_TRUE(bothLook(kNormal)) << figure;
     }
 }
 
 TEST_F(Figures, TheySmileWhileTheWordIsSolvedAndLookNormalForTheNextWord) {
-    for (int j = 1; j <= kPiecesPerCell; ++j) {
-        game.click(thePuzzle.pieceX[1][j] + 50, thePuzzle.pieceY[1][j] + 50);
-        game.click(thePuzzle.homeX[1][j], thePuzzle.homeY[1][j]);
-    }
+    rewards_support::solveCurrentWord(game);
     ASSERT_TRUE(thePuzzle.solvedNow);
     game.move(500, 100);
-    EXPECT_TRUE(looks(kFrog, kSolved));
-    EXPECT_TRUE(looks(kGirl, kSolved));
+    EXPECT_TRUE(bothLook(kSolved));
     game.click(800, 500); // Next
     ASSERT_EQ(thePuzzle.currentEntry, 2);
     game.move(500, 101);
-    EXPECT_TRUE(looks(kFrog, kNormal));
-    EXPECT_TRUE(looks(kGirl, kNormal));
+    EXPECT_TRUE(bothLook(kNormal));
 }
 
 TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
@@ -87,25 +78,20 @@ TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
             EXPECT_EQ(QPoint(thePuzzle.dragOffset.x, thePuzzle.dragOffset.y), row.offset);
             game.click(row.press.x(), row.press.y()); // down where it was
         }
-        EXPECT_EQ(thePuzzle.figureX[kFrog], 85);
-        EXPECT_EQ(thePuzzle.figureY[kGirl], 45);
+        EXPECT_EQ(at(kFrog), QPoint(85, 0));
+        EXPECT_EQ(at(kGirl), QPoint(85, 45));
     }
 }
 
-TEST_F(Figures, TheGirlGrabbedAt100_60AndPutDownAt300_300LandsAt285_285) {
+// Put down before any pointer move, the girl grabbed 15, 15 inside her box lands that far from
+// the click and leaves nothing at her old place.
+TEST_F(Figures, AFacePutDownWithoutAMoveLandsByTheGrabbedPointAndLeavesNoTrace) {
+    game.move(500, 300);
     game.click(100, 60);
     game.click(300, 300);
     EXPECT_EQ(thePuzzle.draggedFigure, -1);
-    EXPECT_EQ(QPoint(thePuzzle.figureX[kGirl], thePuzzle.figureY[kGirl]), QPoint(285, 285));
-    game.move(500, 300);
-    EXPECT_TRUE(looks(kGirl, kNormal));
-}
-
-TEST_F(Figures, AFacePutDownWithoutAMoveLeavesNothingAtItsOldPlace) {
-    game.move(500, 300);
-    game.click(100, 60);
-    game.click(300, 300);
-    EXPECT_EQ(count({85, 45, 40, 40}, kWhite), 40 * 40);
+    EXPECT_EQ(at(kGirl), QPoint(285, 285));
+    EXPECT_EQ(game.count({85, 45, 40, 40}, kWhite), 40 * 40);
     EXPECT_TRUE(looks(kGirl, kNormal));
     EXPECT_TRUE(thePuzzle.figureEraseList.empty());
 }
@@ -118,4 +104,4 @@ TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {
 }
 
 } // namespace
-} // namespace play
+} // namespace testing_support

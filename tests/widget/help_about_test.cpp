@@ -10,72 +10,45 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
 
 namespace {
 
-// The folder a TempFile made.
-fs::path folderOf(const TempFile& scratch) {
-    return fs::path(scratch.path()).parent_path();
-}
-
-// The program started from `folder`; the current directory is restored right after start-up.
-std::unique_ptr<RunningApp> startIn(const fs::path& folder) {
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
-    auto game = std::make_unique<RunningApp>();
-    fs::current_path(previous);
-    return game;
-}
-
+// The help is looked for in the folder of start-up, not the current one: the game starts in
+// `folder` here, but the help is asked for from the test's own folder.
 TEST(Help, OpensTheHelpFileOfTheStartFolderWhateverItsName) {
     const std::string longName(120, 'L');
-    struct Case {
+    const struct {
         const char* name;
         fs::path folder;
         bool compiledHelp;
-        const char* opened;
+    } cases[] = {
+        {"quotes", "with \"double\" and 'single' quotes", true},
+        {"spaces and semicolon", "two  spaces; then more", true},
+        {"command substitution", "$(touch injected) `touch injected`", true},
+        {"longer than 270 bytes", fs::path(longName) / longName / longName, true},
+        {"no compiled help", "only the page", false},
     };
-    const Case cases[] = {
-        {"quotes", "with \"double\" and 'single' quotes", true, "読んでね。.chm"},
-        {"spaces and semicolon", "two  spaces; then more", true, "読んでね。.chm"},
-        {"command substitution", "$(touch injected) `touch injected`", true, "読んでね。.chm"},
-        {"longer than 270 bytes", fs::path(longName) / longName / longName, true, "読んでね。.chm"},
-        {"no compiled help", "only the page", false, "読んでね。.html"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        TempFile scratch("");
-        const fs::path folder = folderOf(scratch) / c.folder;
+        TempFolder scratch;
+        const fs::path folder = scratch.path() / c.folder;
         fs::create_directories(folder);
         if (c.compiledHelp)
             std::ofstream(folder / "読んでね。.chm") << "help";
-        auto game = startIn(folder);
+        std::unique_ptr<RunningApp> game;
+        {
+            CurrentFolder current(folder);
+            game = std::make_unique<RunningApp>();
+        }
         ShellOpenRecorder shell;
         choose(game->app().frame(), ID_HELP_USAGE);
-        EXPECT_EQ(shell.paths, std::vector{(folder / c.opened).string()});
+        const char* opened = c.compiledHelp ? "読んでね。.chm" : "読んでね。.html";
+        EXPECT_EQ(shell.paths, std::vector{(folder / opened).string()});
     }
-}
-
-TEST(Help, IsLookedForInTheFolderOfStartUpEvenAfterTheCurrentOneChanged) {
-    TempFile scratch("");
-    const fs::path start = folderOf(scratch) / "start", later = folderOf(scratch) / "later";
-    fs::create_directories(start);
-    fs::create_directories(later);
-    std::ofstream(later / "読んでね。.chm") << "help";
-    auto game = startIn(start);
-    const fs::path previous = fs::current_path();
-    fs::current_path(later);
-    ShellOpenRecorder shell;
-    choose(game->app().frame(), ID_HELP_USAGE);
-    fs::current_path(previous);
-    EXPECT_EQ(shell.paths, std::vector{(start / "読んでね。.html").string()});
 }
 
 TEST(About, ShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) {
@@ -85,10 +58,9 @@ TEST(About, ShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) {
     platform::setModalHook([&](QDialog& dialog) {
         ++shown;
         EXPECT_EQ(dialog.windowTitle().toStdString(), "Torvexのﾊﾞｰｼﾞｮﾝ情報");
-        // From left to right.
         auto labels = dialog.findChildren<QLabel*>();
         std::ranges::sort(labels, {}, [](const QLabel* label) { return label->x(); });
-        std::vector<std::string> texts;
+        std::vector<std::string> texts; // from left to right
         for (const QLabel* label : labels)
             texts.push_back(label->pixmap().isNull() ? label->text().toStdString() : "<icon>");
         EXPECT_EQ(texts, (std::vector<std::string>{"<icon>", "Torvex Version 1.0"}));

@@ -1,14 +1,8 @@
 // つぎへ and もどる: wrap-around, the preview they draw, and the one set-up that follows.
 #include "board/navigation.h"
-#include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
-#include "platform/sjis.h"
-#include "support/listnav_support.h"
 #include "support/test_support.h"
-#include "wordlist/word_list.h"
-
-#include <gtest/gtest.h>
 
 using namespace testing_support;
 using platform::sjis;
@@ -17,7 +11,6 @@ namespace {
 
 constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
 constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
-constexpr gfx::Rgb kRed = gfx::rgb(255, 0, 0);
 
 class Navigation : public ::testing::Test {
   protected:
@@ -25,19 +18,16 @@ class Navigation : public ::testing::Test {
         for (int k = 1; k <= kWordCount; ++k)
             theWordList[k] = {sjis("山"), sjis("やま") + std::to_string(k), "mountain"};
     }
-    ~Navigation() override { platform::setClock({}); }
-    const QImage& screen() { return game.pixels(); }
     RunningApp game;
 };
 
 TEST_F(Navigation, MovesWithWrapAroundAndTakesTheNewReading) {
-    struct Case {
+    const struct {
         int from;
         void (*command)();
         int to;
-    };
-    for (const Case& c :
-         {Case{50, OnNext, 1}, Case{1, OnBack, 50}, Case{7, OnNext, 8}, Case{7, OnBack, 6}}) {
+    } cases[] = {{50, OnNext, 1}, {1, OnBack, 50}, {7, OnNext, 8}, {7, OnBack, 6}};
+    for (const auto& c : cases) {
         thePuzzle.currentEntry = c.from;
         thePuzzle.repaintPending = 0;
         c.command();
@@ -47,32 +37,34 @@ TEST_F(Navigation, MovesWithWrapAroundAndTakesTheNewReading) {
     }
 }
 
+// The whole word's guide at every level, the second character outside a one-cell frame; the
+// reading at the top left; no grid, pieces or version caption.
 TEST_F(Navigation, PreviewShowsGuideReadingAndFrameOnly) {
     theWordList[2] = {sjis("林檎"), sjis("りんご"), "apple"};
     for (int difficulty : {1, 2, 3}) {
+        SCOPED_TRACE(difficulty);
         thePuzzle.difficulty = difficulty;
         thePuzzle.currentEntry = 1;
         OnNext();
         game.settle();
-        SCOPED_TRACE(difficulty);
-        // The whole word's guide at every level, the second character outside a one-cell frame.
-        EXPECT_TRUE(anyPixel(screen(), QRect(66, 136, 199, 199), exactly(kGuideGrey)));
-        EXPECT_TRUE(anyPixel(screen(), QRect(276, 136, 190, 199), exactly(kGuideGrey)));
+        EXPECT_GT(game.count({66, 136, 199, 199}, kGuideGrey), 0);
+        EXPECT_GT(game.count({276, 136, 190, 199}, kGuideGrey), 0);
         EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
         EXPECT_EQ(game.pixel(270, 200), difficulty == 1 ? kFrameBlue : gfx::kWindowColour);
         EXPECT_EQ(game.pixel(470, 200), difficulty == 1 ? gfx::kWindowColour : kFrameBlue);
-        // The reading at the top left, nothing above or left of its origin.
-        const auto reading = inkBounds(screen(), QRect(0, 0, 800, 130), exactly(kGuideGrey));
+        const auto reading =
+            inkBounds(game.pixels(), {0, 0, 800, 130}, [](gfx::Rgb c) { return c == kGuideGrey; });
         ASSERT_TRUE(reading);
         EXPECT_GE(reading->left(), 50);
         EXPECT_GE(reading->top(), 10);
-        // The sheet holds the new word for a paint before the set-up; no texture has black.
-        EXPECT_TRUE(anyPixel(*gfx::bitmapSlots()[gfx::kSheetSlot], QRect(0, 0, 400, 200),
-                             exactly(gfx::kBlack)));
-        // No grid, no pieces, no version caption.
-        EXPECT_FALSE(anyPixel(screen(), QRect(66, 136, 400, 199), exactly(kRed)));
-        EXPECT_FALSE(anyPixel(screen(), QRect(0, 345, 945, 379), notWhite));
-        EXPECT_FALSE(anyPixel(screen(), QRect(800, 77, 145, 25), notWhite));
+        EXPECT_EQ(game.count({66, 136, 400, 199}, gfx::rgb(255, 0, 0)), 0);
+        EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite), 0);
+        EXPECT_EQ(countPixels(game.pixels(), {800, 77, 145, 25}, notWhite), 0);
+        // The sheet already holds the new word (no texture has black) for a paint before the
+        // set-up.
+        const QImage& sheet = *gfx::bitmapSlots()[gfx::kSheetSlot];
+        EXPECT_GT(countPixels(sheet, {0, 0, 400, 200}, [](gfx::Rgb c) { return c == gfx::kBlack; }),
+                  0);
     }
 }
 
@@ -83,9 +75,8 @@ TEST_F(Navigation, SeveralStepsThenOneMoveGiveOneSetUp) {
         return std::time_t{1700000000};
     });
     thePuzzle.currentEntry = 1;
-    OnNext();
-    OnNext();
-    OnNext();
+    for (int i = 0; i < 3; ++i)
+        OnNext();
     EXPECT_EQ(thePuzzle.currentEntry, 4);
     EXPECT_EQ(setUps, 0);
     game.move(500, 600);

@@ -1,12 +1,9 @@
 // The reward figure at rest and in flight on the real view's timers and window.
 #include "board/puzzle_setup.h"
-#include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
 #include "support/rewards_support.h"
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
@@ -15,10 +12,6 @@ using namespace testing_support;
 using namespace rewards_support;
 
 namespace {
-
-struct Rect {
-    int x, y, width, height;
-};
 
 // The id of the one flight timer that runs, 0 when none does.
 int runningFlightTimer() {
@@ -33,43 +26,34 @@ int runningFlightTimer() {
 }
 
 // Lets the flight's next tick happen now, on the timer the previous tick started.
-int tickNow() {
+void tickNow() {
     const int id = runningFlightTimer();
     EXPECT_NE(id, 0);
     OnTimer(id);
-    return id;
 }
 
-Rect figureRect() {
+QRect figureRect() {
     return {thePuzzle.flightX, thePuzzle.flightY, thePuzzle.flightWidth, thePuzzle.flightHeight};
 }
 
+const QRect kAtRest(850, 10, 80, 60);
+
 class RewardFlight : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(game.app().document().open(words.path()));
-        game.settle();
+    void SetUp() override { game.openWords({{"山", "やま", "mountain"}}); }
+    // Whether the window shows frame `frame` of the reward figures stretched to fill `r`.
+    bool figureShown(const QRect& r, int frame) {
+        auto image = std::make_shared<QImage>(r.size(), QImage::Format_RGB32);
+        gfx::Surface(image).stretchBlt(0, 0, r.width(), r.height(),
+                                       gfx::Surface(gfx::bitmapSlots()[gfx::kFlyerSlot]), 0,
+                                       60 * frame, 80, 60);
+        return game.shows(r, *image);
     }
-    // Frame `frame` of the reward figures stretched to the rectangle's size, as drawn there.
-    QImage figure(const Rect& r, int frame) {
-        auto image = std::make_shared<QImage>(r.width, r.height, QImage::Format_RGB32);
-        {
-            gfx::Surface surface(image);
-            surface.stretchBlt(0, 0, r.width, r.height,
-                               gfx::Surface(gfx::bitmapSlots()[gfx::kFlyerSlot]), 0, 60 * frame, 80,
-                               60);
-        }
-        return *image;
-    }
-    bool figureShown(const Rect& r, int frame) {
-        return regionShows(game.pixels(), r.x, r.y, figure(r, frame), 0, 0, r.width, r.height);
-    }
-    void flyToTheEnd() {
-        while (runningFlightTimer() != 0)
-            tickNow();
+    void drawAtRest() {
+        gfx::WindowSurface window;
+        DrawRewardFigureAtRest(window);
     }
 
-    TempFile words{wordListBytes({{"山", "やま", "mountain"}})};
     RunningApp game;
 };
 
@@ -82,8 +66,7 @@ TEST_F(RewardFlight, EveryCheckpointIsDrawnOnTheTimerItsTickStarted) {
         tickNow();
         if (row == std::end(kFlightCheckpoints) || row->tick != tick)
             continue;
-        const Rect r{row->x, row->y, row->width, row->height};
-        EXPECT_TRUE(figureShown(r, 0)) << "tick " << tick;
+        EXPECT_TRUE(figureShown({row->x, row->y, row->width, row->height}, 0)) << tick;
         EXPECT_EQ(runningFlightTimer(), row->timer) << "tick " << tick;
         if (row->timer != 0) {
             EXPECT_EQ(platform::viewTimerInterval(row->timer), row->interval) << "tick " << tick;
@@ -96,27 +79,26 @@ TEST_F(RewardFlight, EveryCheckpointIsDrawnOnTheTimerItsTickStarted) {
     EXPECT_EQ(thePuzzle.rewardClickable, 0);
 }
 
-// Only the rectangle of the previous tick is blanked; the rest box is that rectangle at first.
+// Only the rectangle of the previous tick is blanked; the rest box is that rectangle at first,
+// in the second flight too.
 TEST_F(RewardFlight, EachTickBlanksWhereTheFigureWasBefore) {
     for (int flight = 1; flight <= 2; ++flight) {
-        {
-            gfx::WindowSurface window;
-            DrawRewardFigureAtRest(window);
-        }
-        ASSERT_TRUE(figureShown({850, 10, 80, 60}, 0));
+        drawAtRest();
+        ASSERT_TRUE(figureShown(kAtRest, 0));
         StartRewardFlight();
-        Rect before{850, 10, 80, 60};
+        QRect before = kAtRest;
         for (int tick = 1; tick <= 3; ++tick) {
             tickNow();
-            const Rect now = figureRect();
+            const QRect now = figureRect();
             EXPECT_TRUE(figureShown(now, 0)) << "flight " << flight << ", tick " << tick;
             // The part of the old rectangle above the new one.
-            EXPECT_TRUE(
-                regionIsBlank(game.pixels(), before.x, before.y, before.width, now.y - before.y))
+            before.setBottom(now.top() - 1);
+            EXPECT_EQ(countPixels(game.pixels(), before, notWhite), 0)
                 << "flight " << flight << ", tick " << tick;
             before = now;
         }
-        flyToTheEnd();
+        while (runningFlightTimer() != 0)
+            tickNow();
     }
 }
 
@@ -128,12 +110,11 @@ TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
         EXPECT_TRUE(figureShown(figureRect(), tens)) << tens;
         EXPECT_FALSE(figureShown(figureRect(), (tens + 1) % 6)) << tens;
     }
-    gfx::WindowSurface window;
-    DrawRewardFigureAtRest(window);
-    EXPECT_TRUE(figureShown({850, 10, 80, 60}, 2));
+    drawAtRest();
+    EXPECT_TRUE(figureShown(kAtRest, 2));
 }
 
-TEST_F(RewardFlight, SetUpDuringAFlightStopsIt) {
+TEST_F(RewardFlight, SetUpDuringAFlightStopsItAndTheNextStartsAfresh) {
     StartRewardFlight();
     for (int tick = 1; tick <= 30; ++tick)
         tickNow();
@@ -142,11 +123,9 @@ TEST_F(RewardFlight, SetUpDuringAFlightStopsIt) {
     EXPECT_EQ(runningFlightTimer(), 0);
     EXPECT_EQ(thePuzzle.animationIdle, 1);
     EXPECT_EQ(thePuzzle.flightTime, 0.0);
-    // The next flight starts afresh.
     StartRewardFlight();
     tickNow();
-    EXPECT_EQ(figureRect().x, kFlightCheckpoints[0].x);
-    EXPECT_EQ(figureRect().y, kFlightCheckpoints[0].y);
+    EXPECT_EQ(figureRect().topLeft(), QPoint(kFlightCheckpoints[0].x, kFlightCheckpoints[0].y));
 }
 
 // The figure stays where it is, and nothing wakes it until the board is set up again.

@@ -1,39 +1,26 @@
 // Start-up and opening word list files: captions, bad files, and what a failed open keeps.
-#include "board/puzzle_state.h"
-#include "platform/file_dialogs.h"
-#include "platform/sjis.h"
+#include "support/shell_support.h"
 #include "support/test_support.h"
-#include "wordlist/word_list.h"
-
-#include <QMainWindow>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace testing_support;
 
 namespace {
 
-std::string caption(RunningApp& game) {
-    return game.app().frame().windowTitle().toStdString();
-}
-
-TEST(StartUp, WithoutAFileTheListIsEmptyAndTheDocumentUntitled) {
-    RunningApp game;
-    EXPECT_EQ(caption(game), "トルベ - Torvex");
-    for (int k = 1; k <= kWordCount; ++k)
-        EXPECT_TRUE(theWordList[k].kanji.empty());
-    EXPECT_EQ(thePuzzle.cellCount, 1);
-}
-
-TEST(StartUp, WithAFileItsNameIsInTheCaptionAndWordOneIsSetUp) {
+TEST(StartUp, TheCaptionNamesTheFileGivenAndItsWordOneIsSetUp) {
     TempFile file(wordListBytes({{"猫", "ねこ", "cat"}}), "animals.txt");
-    RunningApp game({"torvex", file.path()});
-    EXPECT_EQ(caption(game), "animals.txt - Torvex");
-    EXPECT_EQ(thePuzzle.listReloaded, 0);
-    EXPECT_EQ(thePuzzle.pieceY[1][1], 380);
-    EXPECT_EQ(thePuzzle.captionText, platform::sjis("ねこ"));
+    const struct {
+        std::vector<std::string> arguments;
+        const char *caption, *reading;
+        int pieceY; // -100: no piece set up
+    } rows[] = {{{"torvex"}, "トルベ - Torvex", "", -100},
+                {{"torvex", file.path()}, "animals.txt - Torvex", "ねこ", 380}};
+    for (const auto& row : rows) {
+        RunningApp game(row.arguments);
+        EXPECT_EQ(game.app().frame().windowTitle().toStdString(), row.caption);
+        EXPECT_EQ(thePuzzle.listReloaded, 0);
+        EXPECT_EQ(thePuzzle.pieceY[1][1], row.pieceY) << row.caption;
+        EXPECT_EQ(thePuzzle.captionText, platform::sjis(row.reading));
+    }
 }
 
 TEST(StartUp, AMissingFileIsReportedAndEndsStartUp) {
@@ -48,77 +35,49 @@ TEST(StartUp, AMissingFileIsReportedAndEndsStartUp) {
 }
 
 TEST(StartUp, TheWorkingDirectoryIsCapturedWholeWhateverItsLength) {
-    TempFile base("");
-    std::filesystem::path deep = std::filesystem::path(base.path()).parent_path();
+    TempFolder base;
+    std::filesystem::path deep = base.path();
     while (deep.string().size() < 320)
         deep /= "a-rather-long-folder-name";
     std::filesystem::create_directories(deep);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(deep);
-    {
-        RunningApp game;
-        EXPECT_EQ(thePuzzle.workingDirectory, deep.string());
-    }
-    std::filesystem::current_path(previous);
+    CurrentFolder current(deep);
+    RunningApp game;
+    EXPECT_EQ(thePuzzle.workingDirectory, deep.string());
 }
 
-class BadFiles : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        good = std::make_unique<TempFile>(wordListBytes({{"犬", "いぬ", "dog"}}));
-        ASSERT_TRUE(game.app().document().open(good->path()));
-        messages.texts.clear();
-    }
-    // A failed open keeps the list, the marks and the document's name.
-    void expectNothingLost() {
-        EXPECT_EQ(theWordList[1].kanji, platform::sjis("犬"));
-        EXPECT_EQ(game.app().document().path(), good->path());
-    }
+// A file that cannot be read is reported, and the list, the marks and the document's name stay
+// as they were. A binary file loads, and what it held comes back byte for byte through a save
+// and a load; a file of any size without a line end is one over-long kanji.
+TEST(BadFiles, UnreadableFilesChangeNothingBinaryAndHugeOnesLoad) {
     RunningApp game;
-    MessageRecorder messages;
-    std::unique_ptr<TempFile> good;
-};
-
-TEST_F(BadFiles, MissingFolderAndUnreadableFilesAreReportedAndChangeNothing) {
+    game.openWords({{"犬", "いぬ", "dog"}});
     thePuzzle.solvedFlags[1] = 1;
-    for (const std::string& path : {std::string("/nonexistent/x.txt"),
-                                    std::filesystem::path(good->path()).parent_path().string(),
-                                    std::string("/proc/self/mem")}) {
+    MessageRecorder messages;
+    for (const std::string path : {"/nonexistent/x.txt", "/proc/self/mem", "/tmp"}) {
         messages.texts.clear();
         EXPECT_FALSE(game.app().document().open(path)) << path;
         EXPECT_EQ(messages.texts.size(), 1u) << path;
-        expectNothingLost();
+        EXPECT_EQ(theWordList[1].kanji, platform::sjis("犬"));
+        EXPECT_EQ(game.app().document().path(), game.listPath());
         EXPECT_EQ(thePuzzle.solvedFlags[1], 1) << path;
     }
-}
-
-TEST_F(BadFiles, BinaryAndHugeFilesLoadWithoutLosingTheirBytes) {
     std::string binary;
     for (int i = 0; i < 4096; ++i)
-        binary += static_cast<char>((i * 7919) & 0xFF);
-    TempFile bin(binary, "binary.txt");
+        binary += static_cast<char>(i * 7919);
+    TempFile bin(binary, "binary.txt"), copy("", "copy.txt");
     ASSERT_TRUE(game.app().document().open(bin.path()));
-    // Store and load again: every string comes back byte for byte.
     const WordList first = theWordList;
-    TempFile copy("", "copy.txt");
-    platform::Document& doc = game.app().document();
-    ASSERT_TRUE(doc.open(bin.path()));
-    std::filesystem::remove(copy.path());
-    platform::setFileDialogHook(
-        [&](auto, auto&) { return std::optional<std::string>(copy.path()); });
-    ASSERT_TRUE(doc.saveAs());
-    platform::setFileDialogHook({});
-    ASSERT_TRUE(doc.open(copy.path()));
+    FileDialogScript dialogs({copy.path()});
+    ASSERT_TRUE(game.app().document().saveAs());
+    ASSERT_TRUE(game.app().document().open(copy.path()));
     for (int k = 1; k <= kWordCount; ++k) {
         EXPECT_EQ(theWordList[k].reading, first.entries[k].reading) << k;
         EXPECT_EQ(theWordList[k].english, first.entries[k].english) << k;
     }
-
-    // 100 MB without a line end: one over-long kanji, reported once.
     TempFile huge("", "huge.txt");
     std::filesystem::resize_file(huge.path(), 100u << 20);
     messages.texts.clear();
-    ASSERT_TRUE(doc.open(huge.path()));
+    ASSERT_TRUE(game.app().document().open(huge.path()));
     EXPECT_EQ(theWordList[1].kanji, platform::sjis("異常Data"));
     EXPECT_EQ(messages.texts.size(), 1u);
 }
