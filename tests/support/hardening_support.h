@@ -11,7 +11,6 @@
 #include <condition_variable>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <sys/stat.h>
@@ -84,11 +83,6 @@ inline std::string bitmapFileBytes(int width, int height, QColor colour) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes.toStdString();
-}
-
-inline std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 } // namespace hardening

@@ -22,6 +22,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -180,21 +181,21 @@ TEST_F(BadInput, TextsOfAThousandBytesAndOfAMegabyteSurviveTheEditorsOk) {
 
 TEST_F(BadInput, ASaveWhereNoFileCanBeMadeIsReportedAndKeepsTheDocument) {
     openBytes({{platform::sjis("山"), "", ""}});
-    const std::string before = hardening::fileBytes(document().path());
+    const std::string before = fileBytes(document().path());
     FileDialogScript dialogs({"/proc/torvex-words.txt", "/nonexistent/words.txt"});
     for (int i = 0; i < 2; ++i)
         game.app().frame().sendCommand(ID_FILE_SAVE_AS);
     EXPECT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(document().path(), folder.path() + "/words.txt");
     EXPECT_FALSE(fs::exists("/proc/torvex-words.txt"));
-    EXPECT_EQ(hardening::fileBytes(document().path()), before);
+    EXPECT_EQ(fileBytes(document().path()), before);
 }
 
 // The save is cut off where the operating system kills the process: when the new file grows past
 // a limit. The old file stays whole and nothing half-written is left beside it.
 TEST_F(BadInput, AProcessKilledWhileSavingLeavesTheOldFileWhole) {
     openBytes({{platform::sjis("山"), platform::sjis("やま"), "mountain"}});
-    const std::string before = hardening::fileBytes(document().path());
+    const std::string before = fileBytes(document().path());
     theWordList[1].english = std::string(1 << 20, 'x');
     const pid_t child = fork();
     if (child == 0) {
@@ -208,7 +209,7 @@ TEST_F(BadInput, AProcessKilledWhileSavingLeavesTheOldFileWhole) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
-    EXPECT_EQ(hardening::fileBytes(document().path()), before);
+    EXPECT_EQ(fileBytes(document().path()), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
 }
 
