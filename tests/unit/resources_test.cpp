@@ -177,16 +177,17 @@ TEST(Icon, IsASixteenColourFrogWithDropsAtItsLeft) {
 TEST(Chime, IsAGentleHalfSecondOfEightBitMonoSound) {
     const QByteArray wave = resourceBytes("145.wav");
     ASSERT_EQ(wave.size(), 11820);
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &spec,
+    ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &format,
                              &samples, &length),
               nullptr)
         << SDL_GetError();
     const std::vector<int> pcm(samples, samples + length);
     SDL_FreeWAV(samples);
-    EXPECT_EQ(std::tie(spec.freq, spec.format, spec.channels), std::make_tuple(22050, AUDIO_U8, 1));
+    EXPECT_EQ(std::tie(format.freq, format.format, format.channels),
+              std::make_tuple(22050, AUDIO_U8, 1));
     ASSERT_EQ(pcm.size(), 11761u);
     const auto [quietest, loudest] = std::minmax_element(pcm.begin(), pcm.end());
     EXPECT_GT(*quietest, 0);
