@@ -33,7 +33,7 @@ int boldPixelSizeForCellHeight(int height) {
     return size;
 }
 
-void DrawBoldText(Surface& surface, int x, int y, int height, Rgb colour, std::string text) {
+void DrawBoldText(Surface& surface, int x, int y, int height, Rgb colour, std::string_view text) {
     const Font previous =
         surface.selectFont(Font{kFacePMincho, boldPixelSizeForCellHeight(height), true, false});
     surface.setTransparent(true);

@@ -88,7 +88,7 @@ bool Document::open(const std::string& path) {
         messageBox(path + " を開けませんでした。\n" + error);
         return false;
     }
-    std::istringstream in(lines);
+    std::istringstream in(std::move(lines));
     Archive archive = Archive::loading(in);
     content_.Serialize(archive);
     setPath(path);
