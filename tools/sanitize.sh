@@ -11,6 +11,6 @@ tree=${1:-$here/build-asan}
 source "$here/tools/sanitizer_env.sh"
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTORVEX_SANITIZE=ON -DTORVEX_FUZZ=ON >/dev/null
+  -DTORVEX_SANITIZE=ON -DTORVEX_FUZZ=ON -DBUILD_TESTING=ON -DTORVEX_WERROR=ON >/dev/null
 cmake --build "$tree" -j"$(nproc)"
 ctest --test-dir "$tree" --output-on-failure

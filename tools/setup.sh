@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the game needs to build, run and test, then builds it once.
-# Sourced by ./run and ./test; safe to run again (it installs only what is missing).
+# Run by ./run and ./test; safe to run again (it installs only what is missing). Arguments are
+# passed to CMake's configure step (./test adds the tests and makes warnings errors).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -27,5 +28,5 @@ if [ "${#missing[@]}" -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
 cmake --build "$here/build" -j"$(nproc)"
