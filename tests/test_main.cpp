@@ -1,7 +1,8 @@
 // Every test group runs inside one QApplication on the offscreen platform, with the game's
 // fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
-// by side never see each other's recent files.
+// by side never see each other's recent files. A dialog no test scripted fails that test at once.
 #include "app/torvex_app.h"
+#include "support/test_support.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication application(argc, argv);
     InitialiseToolkit();
+    testing_support::failOnUnexpectedDialogs();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 #include "platform/menu.h"
 #include "platform/recent_files.h"
 #include "platform/shell_open.h"
+#include "support/test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +82,7 @@ class FileDialogScript {
             return answer.empty() ? std::nullopt : std::optional(answer);
         });
     }
-    ~FileDialogScript() { platform::setFileDialogHook({}); }
+    ~FileDialogScript() { failOnUnexpectedFileDialogs(); }
     std::vector<platform::FileDialogKind> kinds;
 
   private:
@@ -97,7 +98,7 @@ class SaveQuestionScript {
             return answer;
         });
     }
-    ~SaveQuestionScript() { platform::setSaveQuestionHook({}); }
+    ~SaveQuestionScript() { failOnUnexpectedFileDialogs(); }
     int asked = 0;
 };
 

@@ -2,10 +2,13 @@
 
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/modal.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QMenuBar>
 #include <QTest>
 #include <fstream>
@@ -21,6 +24,36 @@ void resetProgramState() {
     platform::setRandomSource({});
 }
 
+void failOnUnexpectedMessageBoxes() {
+    platform::setMessageBoxHook([](const std::string& text, const std::string& caption) {
+        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+    });
+}
+
+void failOnUnexpectedFileDialogs() {
+    platform::setFileDialogHook([](platform::FileDialogKind, const std::string& suggested) {
+        ADD_FAILURE() << "unexpected file dialog for " << suggested;
+        return std::optional<std::string>();
+    });
+    platform::setSaveQuestionHook([](const std::string& title) {
+        ADD_FAILURE() << "unexpected save question for " << title;
+        return platform::SaveAnswer::Cancel;
+    });
+}
+
+void failOnUnexpectedModals() {
+    platform::setModalHook([](QDialog& dialog) {
+        ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
+        return 0;
+    });
+}
+
+void failOnUnexpectedDialogs() {
+    failOnUnexpectedMessageBoxes();
+    failOnUnexpectedFileDialogs();
+    failOnUnexpectedModals();
+}
+
 MessageRecorder::MessageRecorder() {
     platform::setMessageBoxHook([this](const std::string& text, const std::string& caption) {
         texts.push_back(text);
@@ -29,7 +62,7 @@ MessageRecorder::MessageRecorder() {
 }
 
 MessageRecorder::~MessageRecorder() {
-    platform::setMessageBoxHook({});
+    failOnUnexpectedMessageBoxes();
 }
 
 std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUtf8) {

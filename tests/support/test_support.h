@@ -23,6 +23,13 @@ namespace testing_support {
 // Resets the program-wide state to its start values (as at program start).
 void resetProgramState();
 
+// A dialog that no test scripted fails the running test at once, naming what it would have
+// shown, and answers as a cancel would, instead of blocking on a real window until the time-out.
+void failOnUnexpectedMessageBoxes();
+void failOnUnexpectedFileDialogs(); // the file dialogs and the save question
+void failOnUnexpectedModals();      // every other modal dialog
+void failOnUnexpectedDialogs();     // all of them
+
 // Message boxes shown while the recorder lives, instead of real boxes.
 class MessageRecorder {
   public:

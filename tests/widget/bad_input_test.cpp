@@ -51,7 +51,7 @@ bool everyKanjiFits() {
 
 class BadInput : public ::testing::Test {
   protected:
-    ~BadInput() override { platform::setModalHook({}); }
+    ~BadInput() override { testing_support::failOnUnexpectedModals(); }
     platform::Document& document() { return game.app().document(); }
     // Opens a list of the given entries (kanji, reading, English as Shift-JIS bytes).
     void openBytes(const std::vector<WordEntry>& entries) {
@@ -72,7 +72,7 @@ class BadInput : public ::testing::Test {
             return dialog.result();
         });
         game.app().frame().sendCommand(ID_WORD_LIST);
-        platform::setModalHook({});
+        testing_support::failOnUnexpectedModals();
     }
 
     RunningApp game;

@@ -76,7 +76,7 @@ TEST(About, ShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) {
         return dialog.result();
     });
     choose(game.app().frame(), ID_APP_ABOUT);
-    platform::setModalHook({});
+    testing_support::failOnUnexpectedModals();
     EXPECT_EQ(shown, 1);
     game.settle();
     EXPECT_EQ(game.pixels(), board);

@@ -27,7 +27,7 @@ bool reddish(gfx::Rgb c) {
 
 class ListScreen : public ::testing::Test {
   protected:
-    ~ListScreen() override { platform::setModalHook({}); }
+    ~ListScreen() override { testing_support::failOnUnexpectedModals(); }
 
     // Runs 漢字入力 with `user` answering the open editor.
     void runWordList(const std::function<void(QDialog&)>& user) {
@@ -36,7 +36,7 @@ class ListScreen : public ::testing::Test {
             return dialog.result();
         });
         OnWordList();
-        platform::setModalHook({});
+        testing_support::failOnUnexpectedModals();
     }
     // The window as it stands behind the editor.
     QImage listScreen() {

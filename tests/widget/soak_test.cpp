@@ -228,12 +228,7 @@ class Soak : public ::testing::Test {
         ASSERT_TRUE(game.app().document().open(folder.path() + "/full.txt"));
         game.settle();
     }
-    void TearDown() override {
-        platform::setMessageBoxHook({});
-        platform::setFileDialogHook({});
-        platform::setSaveQuestionHook({});
-        platform::setModalHook({});
-    }
+    void TearDown() override { testing_support::failOnUnexpectedDialogs(); }
 
     // Cancel, OK as it stands, OK with another word in some slot, or a bad number then cancel.
     int answerEditor(QDialog& dialog) {
