@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 tree=${1:-$here/build-release}
 
 cmake -S "$here" -B "$tree" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$tree" -j"$(nproc)" >"$tree.log" 2>&1 || { tail -n 40 "$tree.log"; exit 1; }
+cmake --build "$tree" -j"$(nproc)" >"$tree/build.log" 2>&1 || { tail -n 40 "$tree/build.log"; exit 1; }
 (cd "$tree" && cpack -G DEB >/dev/null)
 package=$(ls "$tree"/torvex_*.deb)
 
