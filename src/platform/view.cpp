@@ -31,14 +31,16 @@ View::~View() {
         currentView = nullptr;
 }
 
+// What was drawn stays noted until a paint has brought it to the screen, so showing it now
+// also covers what an earlier handler asked to be shown later.
 void View::showChanged() {
     if (!drawn_.isEmpty())
-        update(std::exchange(drawn_, QRegion()));
+        update(drawn_);
 }
 
 void View::showNow() {
     if (!drawn_.isEmpty())
-        repaint(std::exchange(drawn_, QRegion()));
+        repaint(drawn_);
 }
 
 void View::requestPaint(bool erase) {
@@ -69,6 +71,7 @@ void View::paintEvent(QPaintEvent* event) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& area : event->region())
         painter.drawImage(area, *image_, area);
+    drawn_ = QRegion();
 }
 
 void View::resizeEvent(QResizeEvent*) {

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include "board/board_scene.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/message_box.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTest>
 #include <fstream>
 
@@ -18,6 +20,7 @@ void resetProgramState() {
     for (auto& slot : gfx::bitmapSlots())
         slot.reset();
     platform::setClock({});
+    platform::setSteadyClock({});
     platform::setRandomSource({});
 }
 
@@ -97,6 +100,8 @@ bool regionShows(const QImage& image, const QRect& area, const QImage& source, Q
 RunningApp::RunningApp(const std::vector<std::string>& arguments) {
     // Qt drops a pointer move to where the cursor already is: start from outside the view.
     QCursor::setPos(-1000, -1000);
+    // Every game starts from the default level and face, whatever an earlier one chose.
+    QSettings().remove(QStringLiteral("Settings"));
     resetProgramState();
     app_ = std::make_unique<CTorvexApp>();
     app_->InitInstance(arguments);
@@ -122,6 +127,14 @@ void RunningApp::click(int x, int y) {
 
 void RunningApp::move(int x, int y) {
     QTest::mouseMove(&view(), QPoint(x, y));
+}
+
+QImage RunningApp::composedAfresh() {
+    auto image = std::make_shared<QImage>(pixels().size(), QImage::Format_RGB32);
+    gfx::Surface target(image);
+    DrawBackdrop(target);
+    DrawMovingThings(target);
+    return *image;
 }
 
 void RunningApp::settle() {

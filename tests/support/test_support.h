@@ -104,6 +104,10 @@ class RunningApp {
     bool shows(const QRect& area, const QImage& source, QPoint from = {}) {
         return regionShows(pixels(), area, source, from);
     }
+    // What the window must show: the backdrop drawn afresh from the state, then everything that
+    // moves over it.
+    QImage composedAfresh();
+    bool showsItsState() { return pixels() == composedAfresh(); }
     // Real events through Qt.
     void click(int x, int y);
     void move(int x, int y);

@@ -1,8 +1,10 @@
 // つぎへ and もどる: wrap-around, the preview they draw, and the one set-up that follows.
+#include "app/commands.h"
 #include "board/navigation.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
-#include "support/test_support.h"
+#include "platform/sound.h"
+#include "support/rewards_support.h"
 
 using namespace testing_support;
 using platform::sjis;
@@ -65,6 +67,27 @@ TEST_F(Navigation, PreviewShowsGuideReadingAndFrameOnly) {
         const QImage& sheet = *gfx::bitmapSlots()[gfx::kSheetSlot];
         EXPECT_GT(countPixels(sheet, {0, 0, 400, 200}, [](gfx::Rgb c) { return c == gfx::kBlack; }),
                   0);
+    }
+}
+
+// A press before any move acts on the word on screen: a click where the solved word's Next
+// button was does not skip the previewed word, and a piece carried from the old word is gone.
+TEST_F(Navigation, APressRightAfterAStepActsOnTheNewWord) {
+    platform::closeAudio();
+    game.openWords({{"山", "やま", "mountain"}, {"川", "かわ", "river"}, {"木", "き", "tree"}});
+    for (int command : {ID_NEXT_WORD, ID_PREV_WORD}) {
+        rewards_support::solveCurrentWord(game);
+        const int solved = thePuzzle.currentEntry;
+        game.click(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+        ASSERT_EQ(thePuzzle.selectedPiece, 1);
+        game.app().frame().sendCommand(command);
+        const int shown = thePuzzle.currentEntry;
+        EXPECT_NE(shown, solved);
+        game.click(800, 505);
+        EXPECT_EQ(thePuzzle.currentEntry, shown);
+        EXPECT_EQ(thePuzzle.solvedNow, 0);
+        EXPECT_EQ(thePuzzle.selectedPiece, -1);
+        EXPECT_TRUE(game.showsItsState());
     }
 }
 
