@@ -129,12 +129,14 @@ void RunningApp::move(int x, int y) {
     QTest::mouseMove(&view(), QPoint(x, y));
 }
 
-QImage RunningApp::composedAfresh() {
-    auto image = std::make_shared<QImage>(pixels().size(), QImage::Format_RGB32);
-    gfx::Surface target(image);
+// Drawn into one image kept for the purpose: a long soak makes it after every event.
+const QImage& RunningApp::composedAfresh() {
+    if (!composed_ || composed_->size() != pixels().size())
+        composed_ = std::make_shared<QImage>(pixels().size(), QImage::Format_RGB32);
+    gfx::Surface target(composed_);
     DrawBackdrop(target);
     DrawMovingThings(target);
-    return *image;
+    return *composed_;
 }
 
 void RunningApp::settle() {

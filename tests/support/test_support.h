@@ -106,7 +106,7 @@ class RunningApp {
     }
     // What the window must show: the backdrop drawn afresh from the state, then everything that
     // moves over it.
-    QImage composedAfresh();
+    const QImage& composedAfresh();
     bool showsItsState() { return pixels() == composedAfresh(); }
     // Real events through Qt.
     void click(int x, int y);
@@ -117,6 +117,7 @@ class RunningApp {
   private:
     std::unique_ptr<CTorvexApp> app_;
     std::unique_ptr<TempFile> list_;
+    std::shared_ptr<QImage> composed_;
 };
 
 } // namespace testing_support
