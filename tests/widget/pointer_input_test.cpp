@@ -116,16 +116,5 @@ TEST_F(PointerInput, PiecesAndFacesPutDownAtTheEdgesCanBePickedUpAgain) {
     }
 }
 
-TEST_F(PointerInput, APendingSetUpEndsTheCarryAtTheNextMove) {
-    place(1, 1, 500, 500);
-    game.click(550, 550);
-    game.move(600, 150);
-    thePuzzle.repaintPending = 1; // as next, back and the editor leave it
-    game.move(610, 160);
-    EXPECT_EQ(carried(), -1);
-    EXPECT_EQ(thePuzzle.pieceY[1][1], 380);
-    EXPECT_TRUE(game.showsItsState());
-}
-
 } // namespace
 } // namespace testing_support

@@ -1,13 +1,12 @@
 // The game driven by a long seeded stream of random events, as a child clicking everywhere, very
 // fast, for a long time would drive it: presses, double clicks and moves in and around the
-// board, flight ticks, つぎへ and もどる, settings, list reloads and the editor's OK and cancel.
+// board, flight ticks, つぎへ and もどる, settings and list reloads.
 // After every event the board's invariants must hold, the window showing exactly the backdrop
 // and the moving things of the state; after warm-up the heap must stay flat.
 // TORVEX_SOAK_EVENTS sets the length (default 5,000), TORVEX_SOAK_SEED the seed (default 1).
 #include "app/commands.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
-#include "platform/modal.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
@@ -15,10 +14,7 @@
 #include "support/rewards_support.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <deque>
 #include <malloc.h>
 #include <random>
@@ -48,10 +44,9 @@ std::vector<std::vector<std::string>> fullList() {
 }
 
 // Each event by its weight in a thousand; a command event carries its command's id.
-enum Kind { Move, Press, DoubleClick, Release, Tick, Command, Editor };
-const char* const kKindNames[] = {"move", "press",   "double", "release",
-                                  "tick", "command", "editor"};
-constexpr int kWeights[] = {450, 370, 20, 20, 100, 35, 5};
+enum Kind { Move, Press, DoubleClick, Release, Tick, Command };
+const char* const kKindNames[] = {"move", "press", "double", "release", "tick", "command"};
+constexpr int kWeights[] = {450, 375, 20, 20, 100, 35};
 const int kCommands[] = {ID_NEXT_WORD,   ID_PREV_WORD,   ID_LEVEL_1,  ID_LEVEL_2,  ID_LEVEL_3,
                          ID_FONT_GOTHIC, ID_FONT_MINCHO, ID_FILE_NEW, ID_FILE_OPEN};
 
@@ -91,8 +86,6 @@ class Child {
         };
         if (kind == Command)
             return {kind, kCommands[between(0, 8)]};
-        if (kind == Editor)
-            return {kind, between(0, 2)};
         if (kind == Move)
             return between(0, 1) ? near(last_.x(), last_.y(), 30) : near(472, 362, 532);
         if (kind == Release || kind == Tick)
@@ -128,7 +121,6 @@ class Soak : public ::testing::Test {
         });
         platform::setSaveQuestionHook(
             [](const std::string&) { return platform::SaveAnswer::Discard; });
-        platform::setModalHook([this](QDialog& dialog) { return answerEditor(dialog); });
         ASSERT_TRUE(game.app().document().open(folder.path() + "/full.txt"));
         game.settle();
     }
@@ -136,19 +128,6 @@ class Soak : public ::testing::Test {
         platform::setMessageBoxHook({});
         platform::setFileDialogHook({});
         platform::setSaveQuestionHook({});
-        platform::setModalHook({});
-    }
-
-    // Cancel, OK as it stands, or OK with another word in some slot.
-    int answerEditor(QDialog& dialog) {
-        const auto edit = [&](const char* name) { return dialog.findChild<QLineEdit*>(name); };
-        const char* kanji[] = {"山", "川口", "路面電車", "", "a"};
-        if (editorAnswer == 2) {
-            edit("kanji")->setText(QString::fromUtf8(kanji[child.between(0, 4)]));
-            edit("number")->setText(QString::number(child.between(0, 100)));
-        }
-        dialog.findChild<QPushButton*>(editorAnswer ? "ok" : "cancel")->click();
-        return dialog.result();
     }
 
     void sendMouse(QEvent::Type type, const Event& e, Qt::MouseButton button) {
@@ -177,9 +156,6 @@ class Soak : public ::testing::Test {
                 if (platform::viewTimerRunning(id))
                     return OnTimer(id);
             return;
-        case Editor:
-            editorAnswer = e.x;
-            return game.app().frame().sendCommand(ID_WORD_LIST);
         case Command:
             return game.app().frame().sendCommand(e.x);
         }
@@ -188,7 +164,6 @@ class Soak : public ::testing::Test {
     RunningApp game;
     rewards_support::ScratchFolder folder;
     Child child{static_cast<std::uint32_t>(environmentNumber("TORVEX_SOAK_SEED", 1))};
-    int editorAnswer = 0;
 };
 
 bool everyPieceHome() {
