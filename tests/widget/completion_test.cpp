@@ -7,8 +7,6 @@
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
-#include <QEvent>
-
 using namespace testing_support;
 using namespace rewards_support;
 
@@ -18,23 +16,6 @@ constexpr gfx::Rgb kWhite = gfx::kWindowColour;
 constexpr gfx::Rgb kOutlineRed = gfx::rgb(255, 0, 0);
 constexpr gfx::Rgb kGreen = gfx::rgb(0, 128, 0);
 const QRect kNextButton(700, 475, 200, 60), kBadge(30, 380, 48, 48);
-
-// Keeps a copy of the window at every paint of the view: what was on the screen.
-class PaintRecorder : public QObject {
-  public:
-    explicit PaintRecorder(platform::View& view) : view_(view) { view.installEventFilter(this); }
-    std::vector<QImage> shots;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            shots.push_back(view_.image()->copy());
-        return false;
-    }
-
-  private:
-    platform::View& view_;
-};
 
 // Pictures and sounds are found in the folder the game started in: a scratch folder here.
 class Completion : public ::testing::Test {
@@ -136,20 +117,6 @@ TEST_F(Completion, NextButtonIsShownExactlyWhileItAnswers) {
     EXPECT_TRUE(blank(kNextButton));
     game.click(800, 505);
     EXPECT_EQ(thePuzzle.currentEntry, 50);
-}
-
-// The fallback sound holds the thread: the outline is on the screen while it plays, and the
-// Next button comes only after it.
-TEST_F(Completion, RewardIsOnScreenWhileTheFallbackPlaysAndNextButtonOnlyAfter) {
-    openWords({"山"});
-    PaintRecorder screen(game.view());
-    solve(1);
-    const QImage next = builtin(gfx::kNextButton);
-    EXPECT_TRUE(std::ranges::any_of(screen.shots, [&](const QImage& shot) {
-        return (shot.pixel(10, 235) & 0xFFFFFF) == kOutlineRed &&
-               !regionShows(shot, kNextButton, next);
-    }));
-    EXPECT_TRUE(game.shows(kNextButton, next));
 }
 
 // A picture of side s shows from (20, 380) and hides the badge; 0: the badge stays in view.
