@@ -26,9 +26,7 @@ const gfx::Rgb kTint[] = {0, gfx::rgb(255, 192, 255), gfx::rgb(192, 192, 255),
 
 TEST(BoardPaint, BeforeAnySetUpOnlyTheEmptyFrameOfOneCellTheFacesAndTheVersionCaptionShow) {
     RunningApp game;
-    EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
     EXPECT_EQ(game.pixel(270, 200), kFrameBlue);
-    EXPECT_EQ(game.pixel(280, 200), kWhite);
     EXPECT_GT(game.count({165, 140, 1, 190}, kGridRed), 0);
     EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite), 0) << "no piece";
     EXPECT_GT(game.count({800, 77, 100, 20}, kGridRed), 0) << "version caption";

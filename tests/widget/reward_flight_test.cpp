@@ -76,37 +76,6 @@ TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
     }
 }
 
-TEST_F(RewardFlight, SetUpDuringAFlightStopsItAndTheNextStartsAfresh) {
-    StartRewardFlight();
-    for (int tick = 1; tick <= 30; ++tick)
-        tickNow();
-    thePuzzle.repaintPending = 1; // as the next and back commands leave it
-    game.move(400, 200);
-    EXPECT_EQ(runningFlightTimer(), 0);
-    EXPECT_EQ(thePuzzle.animationIdle, 1);
-    EXPECT_EQ(thePuzzle.flightTime, 0.0);
-    StartRewardFlight();
-    tickNow();
-    EXPECT_EQ(figureRect().topLeft(), QPoint(kFlightCheckpoints[0].x, kFlightCheckpoints[0].y));
-}
-
-// The figure stays where it is, and nothing wakes it until the board is set up again.
-TEST_F(RewardFlight, AnIdThatIsNoPhaseStopsTheFlightWhereItIs) {
-    for (int id : {0, 5, -1}) {
-        RebuildPuzzle();
-        StartRewardFlight();
-        tickNow();
-        tickNow();
-        const QImage before = game.pixels().copy();
-        OnTimer(id);
-        EXPECT_EQ(runningFlightTimer(), 0) << id;
-        EXPECT_EQ(thePuzzle.flightTime, 0.0) << id;
-        EXPECT_EQ(thePuzzle.animationIdle, 0) << id;
-        EXPECT_EQ(thePuzzle.rewardClickable, 0) << id;
-        EXPECT_EQ(game.pixels(), before) << id;
-    }
-}
-
 // A late tick shortens the next wait by its lateness, so the flight keeps its length; one held up
 // for longer than its interval lets the flight go on at its pace from then on.
 TEST_F(RewardFlight, LateTickShortensTheNextWait) {

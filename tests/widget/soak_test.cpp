@@ -190,6 +190,8 @@ std::string brokenInvariant(RunningApp& game) {
         return "a flight timer runs while idle, or two run";
     if (s.rewardClickable && s.animationIdle != 1)
         return "the reward figure is clickable during a flight";
+    if (s.animationIdle == 1 && s.flightTime != 0.0)
+        return "flightTime is not 0 while no flight runs";
     if (s.listReloaded)
         return "a read list was not set up by the paint";
     if (s.scene == BoardScene::Puzzle && s.selectedPiece < 0 && s.solvedNow != everyPieceHome())
