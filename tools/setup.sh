@@ -11,6 +11,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  # The drag-latency probe of the speed figures: XTest and a C compiler.
+  libx11-dev libxtst-dev gcc
   fonts-noto-color-emoji espeak-ng sox appstream desktop-file-utils file dpkg-dev
   # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and
   # llvm-symbolizer for readable reports.

@@ -1,26 +1,57 @@
 #include "app/settings_commands.h"
 
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
+#include "platform/recent_files.h"
+
+#include <string>
 
 namespace {
+
 const char* const kGothic = "ＭＳ ゴシック";
 const char* const kMincho = "ＭＳ 明朝";
+const char* const kLevelKey = "Level";
+const char* const kFaceKey = "Face";
+
+// A parent's choice shows at once on the word in play and is kept for the next start.
+void chooseLevel(int level) {
+    thePuzzle.difficulty = level;
+    platform::storeSetting(kLevelKey, std::to_string(level));
+    RebuildShownPuzzle();
+}
+
+void chooseFace(const char* face) {
+    thePuzzle.fontFace = face;
+    platform::storeSetting(kFaceKey, face);
+    RebuildShownPuzzle();
+}
+
 } // namespace
 
+// What was kept is taken only when it is one of the choices; anything else leaves the default.
+void LoadSettings() {
+    const std::string level = platform::storedSetting(kLevelKey, "");
+    if (level == "1" || level == "2" || level == "3")
+        thePuzzle.difficulty = level[0] - '0';
+    const std::string face = platform::storedSetting(kFaceKey, "");
+    if (face == kGothic || face == kMincho)
+        thePuzzle.fontFace = face;
+}
+
 void OnFontGothic() {
-    thePuzzle.fontFace = kGothic;
+    chooseFace(kGothic);
 }
 void OnFontMincho() {
-    thePuzzle.fontFace = kMincho;
+    chooseFace(kMincho);
 }
 void OnLevel1() {
-    thePuzzle.difficulty = 1;
+    chooseLevel(1);
 }
 void OnLevel2() {
-    thePuzzle.difficulty = 2;
+    chooseLevel(2);
 }
 void OnLevel3() {
-    thePuzzle.difficulty = 3;
+    chooseLevel(3);
 }
 
 bool OnUpdateFontGothic() {

@@ -1,6 +1,9 @@
 #pragma once
-// The two settings, the kanji's face and the difficulty, and their check marks. A change takes
-// effect at the next puzzle set-up or preview; nothing on the board is redrawn.
+// The two settings, the kanji's face and the difficulty, and their check marks. A change sets
+// the word on the board up again at once and is kept in the settings store for the next start.
+
+// Takes the settings kept by an earlier run.
+void LoadSettings();
 
 void OnFontGothic();
 void OnFontMincho();

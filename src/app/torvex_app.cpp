@@ -1,6 +1,7 @@
 #include "app/torvex_app.h"
 
 #include "app/main_frame.h"
+#include "app/settings_commands.h"
 #include "gfx/fonts.h"
 #include "platform/message_box.h"
 
@@ -27,6 +28,7 @@ void CTorvexApp::updateCaption() {
 }
 
 bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
+    LoadSettings();
     frame_ = std::make_unique<platform::FrameWindow>(viewHandler_);
     BuildMainFrame(*frame_, document_);
     document_.onChanged = [this] {

@@ -4,13 +4,17 @@
 
 // The blue frame round the homes of the played cells.
 void DrawBoardFrame(gfx::Surface& surface);
-// The dotted red lines between the homes.
+// The dotted red lines between the homes; their gaps leave what lies beneath.
 void DrawBoardGrid(gfx::Surface& surface);
+// A pale tint of each played piece's colour on its home, for the youngest to match colours.
+void DrawHomeTints(gfx::Surface& surface, const gfx::Surface& texture);
+// "トルベ v1.0" in red at the top right.
+void DrawVersionCaption(gfx::Surface& surface);
 // Every piece of the played cells at its current place, later pieces on top.
 void DrawAllPieces(gfx::Surface& surface, const gfx::Surface& sheet);
-// Blanks the 100 x 100 square at (x, y).
-void EraseSquare(gfx::Surface& surface, int x, int y);
-// Blanks the whole client area as of the last paint.
+// Fills the whole surface with the window colour.
 void ClearBoard(gfx::Surface& surface);
 // Copies piece j of cell g from the sheet to (x, y).
 void DrawPiece(gfx::Surface& surface, const gfx::Surface& sheet, int g, int j, int x, int y);
+// Where piece j of cell g lies now.
+gfx::Box PieceBox(int g, int j);

@@ -1,7 +1,6 @@
 #include "board/figures.h"
 
-#include "board/board_drawing.h"
-#include "board/pointer_input.h"
+#include "board/board_scene.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 
@@ -21,10 +20,11 @@ bool insideFigure(int figure, int x, int y) {
            s.figureY[figure] < y && y < s.figureY[figure] + s.figureHeight;
 }
 
-// Copies the face cell at (cellX, cellY) of `faces` to the figure's box.
-void drawFace(gfx::Surface& window, const gfx::Surface& faces, int figure, int cellX, int cellY) {
+// Copies the figure's face cell at (cellX, cellY) to the figure's box.
+void drawFace(gfx::Surface& target, int figure, int cellX, int cellY) {
     const PuzzleState& s = thePuzzle;
-    window.bitBlt(s.figureX[figure], s.figureY[figure], s.figureWidth, s.figureHeight, faces, cellX,
+    const gfx::Surface faces(gfx::bitmapSlots()[figure == kFrog ? gfx::kFrogSlot : gfx::kGirlSlot]);
+    target.bitBlt(s.figureX[figure], s.figureY[figure], s.figureWidth, s.figureHeight, faces, cellX,
                   cellY);
 }
 
@@ -37,46 +37,47 @@ void placeCarriedFigure(int x, int y) {
 
 } // namespace
 
+gfx::Box FigureBox(int figure) {
+    const PuzzleState& s = thePuzzle;
+    return {s.figureX[figure], s.figureY[figure], s.figureWidth, s.figureHeight};
+}
+
 // The loop does not stop at a hit: where both faces lie under the pointer the girl, drawn
-// last, is carried, and both corners are queued for blanking.
+// last, is carried.
 void PickUpFigure(int x, int y) {
     PuzzleState& s = thePuzzle;
     for (int figure : {kFrog, kGirl}) {
         if (insideFigure(figure, x, y)) {
             s.draggedFigure = figure;
-            s.figureEraseList.push_front({s.figureX[figure], s.figureY[figure]});
             s.dragOffset = {x - s.figureX[figure], y - s.figureY[figure]};
         }
     }
 }
 
 void PutDownFigure(int x, int y) {
-    placeCarriedFigure(x, y);
-    thePuzzle.draggedFigure = -1;
-}
-
-void DrawCarriedFigure(gfx::Surface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
-    const gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
-    const gfx::Surface frog(gfx::bitmapSlots()[gfx::kFrogSlot]);
-    const gfx::Surface girl(gfx::bitmapSlots()[gfx::kGirlSlot]);
-    BlankQueuedBoxes(window);
     placeCarriedFigure(x, y);
-    DrawBoardFrame(window);
-    DrawAllPieces(window, sheet);
-    drawFace(window, girl, kGirl, kDistressedColumn, 0);
-    drawFace(window, frog, kFrog, kDistressedColumn, 0);
-    // The carried face always lies above the other one.
-    if (s.draggedFigure == kGirl)
-        drawFace(window, girl, kGirl, kDistressedColumn, 0);
-    s.figureEraseList.push_front({s.figureX[s.draggedFigure], s.figureY[s.draggedFigure]});
+    KeepOnBoard(s.figureX[s.draggedFigure], s.figureY[s.draggedFigure], s.figureWidth,
+                s.figureHeight);
+    s.draggedFigure = -1;
 }
 
-void DrawFiguresAtRest(gfx::Surface& window) {
-    const int row = thePuzzle.solvedNow ? kSolvedRow : 0;
-    gfx::Surface faces;
-    faces.selectBitmap(gfx::bitmapSlots()[gfx::kFrogSlot]);
-    drawFace(window, faces, kFrog, 0, row);
-    faces.selectBitmap(gfx::bitmapSlots()[gfx::kGirlSlot]);
-    drawFace(window, faces, kGirl, 0, row);
+void MoveCarriedFigure(gfx::Surface& window, int x, int y) {
+    const gfx::Box before = FigureBox(thePuzzle.draggedFigure);
+    placeCarriedFigure(x, y);
+    RestoreMoved(window, before, FigureBox(thePuzzle.draggedFigure));
+}
+
+void DrawFiguresAtRest(gfx::Surface& target) {
+    const int carried = thePuzzle.draggedFigure;
+    const int row = thePuzzle.solvedNow && carried < 0 ? kSolvedRow : 0;
+    const int column = carried > 0 ? kDistressedColumn : 0;
+    for (int figure : {kFrog, kGirl})
+        if (figure != carried)
+            drawFace(target, figure, column, row);
+}
+
+void DrawCarriedFigure(gfx::Surface& target) {
+    if (thePuzzle.draggedFigure > 0)
+        drawFace(target, thePuzzle.draggedFigure, kDistressedColumn, 0);
 }

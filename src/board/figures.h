@@ -5,9 +5,13 @@
 
 // Picks up the face under (x, y), if any; the later face wins where both lie under the pointer.
 void PickUpFigure(int x, int y);
-// Puts the carried face down so the grabbed point lies at (x, y).
+// Puts the carried face down so the grabbed point lies at (x, y), wholly on the board.
 void PutDownFigure(int x, int y);
-// Redraws the board with the carried face following the pointer; both faces look distressed.
-void DrawCarriedFigure(gfx::Surface& window, int x, int y);
-// Both faces at rest: the normal faces, or the solved ones while the word is solved.
-void DrawFiguresAtRest(gfx::Surface& window);
+// Moves the carried face with the pointer.
+void MoveCarriedFigure(gfx::Surface& window, int x, int y);
+// The faces not carried: both distressed while either is carried, else the normal faces, or
+// the solved ones while the word is solved.
+void DrawFiguresAtRest(gfx::Surface& target);
+// The carried face, above everything else; nothing when none is carried.
+void DrawCarriedFigure(gfx::Surface& target);
+gfx::Box FigureBox(int figure);

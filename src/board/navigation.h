@@ -5,5 +5,7 @@
 
 void OnNext();
 void OnBack();
-// The empty frame, the grey guide kanji at 151 points and the reading in large letters.
-void DrawPreview(gfx::Surface& screen, gfx::Surface& sheet);
+// Shows the current word's preview and leaves its set-up to the next pointer move.
+void PreviewCurrentWord();
+// The grey guide kanji at 151 points and the reading in large letters.
+void DrawPreview(gfx::Surface& screen);

@@ -1,11 +1,10 @@
 #include "board/pointer_input.h"
 
 #include "board/board_drawing.h"
+#include "board/board_scene.h"
 #include "board/figures.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
-#include "board/story_captions.h"
-#include "gfx/bitmap_set.h"
 #include "rewards/completion.h"
 #include "rewards/reward_flight.h"
 
@@ -17,13 +16,8 @@ bool strictlyInside(int x, int y, int left, int top, int width, int height) {
     return left < x && x < left + width && top < y && y < top + height;
 }
 
-gfx::BitmapPtr pieceSheet() {
-    return gfx::bitmapSlots()[gfx::kSheetSlot];
-}
-
 void pressNextButton(int x, int y) {
-    if (thePuzzle.solvedNow && strictlyInside(x, y, 700, 475, 200, 60) &&
-        thePuzzle.currentEntry < 50) {
+    if (NextButtonShown() && strictlyInside(x, y, 700, 475, 200, 60)) {
         ++thePuzzle.currentEntry;
         RebuildPuzzle();
     }
@@ -35,50 +29,77 @@ void pressRewardFigure(int x, int y) {
         StartRewardFlight();
 }
 
-// The scan does not stop at a hit: the last piece hit (the one on top) is carried, and the
-// corner of every piece hit is queued for blanking.
-void pickUp(int x, int y) {
+// The scan does not stop at a hit: the last piece hit (the one on top) is carried, and from now
+// on drawn above everything. Where no piece lies, a face may be picked up; both faces then look
+// distressed.
+void pickUp(gfx::Surface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
     for (int g = 1; g <= s.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
             if (strictlyInside(x, y, s.pieceX[g][j], s.pieceY[g][j], kPieceSize, kPieceSize)) {
                 s.selectedPiece = j;
                 s.selectedCell = g;
-                s.pieceEraseList.push_front({s.pieceX[g][j], s.pieceY[g][j]});
             }
         }
     }
-    if (s.selectedPiece <= 0)
-        PickUpFigure(x, y);
+    if (s.selectedPiece > 0) {
+        RestoreArea(window, PieceBox(s.selectedCell, s.selectedPiece));
+        return;
+    }
+    PickUpFigure(x, y);
+    if (s.draggedFigure > 0)
+        for (int figure : {1, 2})
+            RestoreArea(window, FigureBox(figure));
+}
+
+// A snap while no flight runs wakes the reward figure.
+void snapPiece(int g, int j) {
+    PuzzleState& s = thePuzzle;
+    if (strictlyInside(s.pieceX[g][j], s.pieceY[g][j], s.homeX[g][j] - kSnapReach,
+                       s.homeY[g][j] - kSnapReach, 2 * kSnapReach, 2 * kSnapReach)) {
+        s.pieceX[g][j] = s.homeX[g][j];
+        s.pieceY[g][j] = s.homeY[g][j];
+        if (s.animationIdle)
+            s.rewardClickable = 1;
+    }
 }
 
 void putDown(gfx::WindowSurface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
-    s.pieceX[s.selectedCell][s.selectedPiece] = x;
-    s.pieceY[s.selectedCell][s.selectedPiece] = y;
-    // Squares still queued are blanked, not dropped: a piece put down before any pointer move
-    // would otherwise leave part of its old square on the board.
-    if (BlankQueuedBoxes(window))
-        DrawBoardGrid(window);
-    const gfx::Surface sheet(pieceSheet());
-    SnapPieceAndRedraw(window, x, y, sheet);
+    const int g = s.selectedCell, j = s.selectedPiece;
+    const gfx::Box before = PieceBox(g, j);
+    KeepOnBoard(x, y, kPieceSize, kPieceSize);
+    s.pieceX[g][j] = x;
+    s.pieceY[g][j] = y;
+    snapPiece(g, j);
     s.selectedPiece = -1;
+    const int wasSolved = s.solvedNow;
     CheckCompletion();
-    if (s.solvedNow)
+    if (s.solvedNow) {
         PresentCompletion(window);
+    } else if (wasSolved) {
+        ShowBoardAfresh(); // taken apart: the Next button goes, the faces stop smiling
+    } else {
+        RestoreMoved(window, before, PieceBox(g, j));
+        RestoreArea(window, RewardFigureBox());
+    }
 }
 
-// A face put down before any pointer move would likewise leave its old image behind: the
-// queued box is blanked and the faces are drawn at rest at once.
-void putDownFigure(gfx::WindowSurface& window, int x, int y) {
-    const bool blanked = BlankQueuedBoxes(window);
+void putDownFigure(gfx::Surface& window, int x, int y) {
+    const gfx::Box before = FigureBox(thePuzzle.draggedFigure);
     PutDownFigure(x, y);
-    if (!blanked)
-        return;
-    const gfx::Surface sheet(pieceSheet());
-    DrawBoardFrame(window);
-    DrawAllPieces(window, sheet);
-    DrawFiguresAtRest(window);
+    RestoreArea(window, before);
+    for (int figure : {1, 2})
+        RestoreArea(window, FigureBox(figure));
+}
+
+void moveCarriedPiece(gfx::Surface& window, int x, int y) {
+    PuzzleState& s = thePuzzle;
+    const int g = s.selectedCell, j = s.selectedPiece;
+    const gfx::Box before = PieceBox(g, j);
+    s.pieceX[g][j] = x;
+    s.pieceY[g][j] = y;
+    RestoreMoved(window, before, PieceBox(g, j));
 }
 
 } // namespace
@@ -92,7 +113,7 @@ void OnLButtonDown(int x, int y) {
     else if (thePuzzle.draggedFigure > 0)
         putDownFigure(window, x, y);
     else
-        pickUp(x, y);
+        pickUp(window, x, y);
 }
 
 void OnMouseMove(int x, int y) {
@@ -101,69 +122,10 @@ void OnMouseMove(int x, int y) {
         RebuildPuzzle();
     }
     gfx::WindowSurface window;
-    if (thePuzzle.rewardClickable >= 1)
-        DrawRewardFigureAtRest(window);
-    if (thePuzzle.selectedPiece >= 0) {
-        const gfx::Surface sheet(pieceSheet());
-        DrawCarriedPiece(window, x, y, sheet);
-    } else if (thePuzzle.draggedFigure > 0) {
-        DrawCarriedFigure(window, x, y);
-    }
-    DrawStoryCaptions(window);
-    if (thePuzzle.draggedFigure < 0)
-        DrawFiguresAtRest(window);
-}
-
-void EraseOldestBox(gfx::Surface& window) {
-    PuzzleState& s = thePuzzle;
-    const bool figure = s.draggedFigure > 0;
-    auto& queue = figure ? s.figureEraseList : s.pieceEraseList;
-    if (queue.empty())
-        return;
-    const Point p = queue.back();
-    queue.pop_back();
-    const int width = figure ? s.figureWidth : kPieceSize;
-    const int height = figure ? s.figureHeight : kPieceSize;
-    window.fillWithWindowColour(p.x, p.y, p.x + width, p.y + height);
-}
-
-bool BlankQueuedBoxes(gfx::Surface& window) {
-    const auto& queue =
-        thePuzzle.draggedFigure > 0 ? thePuzzle.figureEraseList : thePuzzle.pieceEraseList;
-    const bool any = !queue.empty();
-    while (!queue.empty())
-        EraseOldestBox(window);
-    return any;
-}
-
-void DrawCarriedPiece(gfx::Surface& window, int x, int y, const gfx::Surface& sheet) {
-    PuzzleState& s = thePuzzle;
-    BlankQueuedBoxes(window);
-    s.pieceX[s.selectedCell][s.selectedPiece] = x;
-    s.pieceY[s.selectedCell][s.selectedPiece] = y;
-    DrawBoardFrame(window);
-    DrawBoardGrid(window);
-    for (int g = 1; g <= s.cellCount; ++g)
-        for (int j = 1; j <= kPiecesPerCell; ++j)
-            if (g != s.selectedCell || j != s.selectedPiece)
-                DrawPiece(window, sheet, g, j, s.pieceX[g][j], s.pieceY[g][j]);
-    DrawPiece(window, sheet, s.selectedCell, s.selectedPiece, x, y);
-    s.pieceEraseList.push_front({x, y});
-}
-
-void SnapPieceAndRedraw(gfx::Surface& window, int x, int y, const gfx::Surface& sheet) {
-    PuzzleState& s = thePuzzle;
-    const int g = s.selectedCell, j = s.selectedPiece;
-    if (strictlyInside(s.pieceX[g][j], s.pieceY[g][j], s.homeX[g][j] - kSnapReach,
-                       s.homeY[g][j] - kSnapReach, 2 * kSnapReach, 2 * kSnapReach)) {
-        s.pieceX[g][j] = s.homeX[g][j];
-        s.pieceY[g][j] = s.homeY[g][j];
-        if (s.animationIdle)
-            s.rewardClickable = 1;
-    }
-    EraseSquare(window, x, y);
-    DrawBoardFrame(window);
-    DrawAllPieces(window, sheet);
+    if (thePuzzle.selectedPiece > 0)
+        moveCarriedPiece(window, x, y);
+    else if (thePuzzle.draggedFigure > 0)
+        MoveCarriedFigure(window, x, y);
 }
 
 void CheckCompletion() {

@@ -1,6 +1,7 @@
 #include "board/puzzle_setup.h"
 
 #include "board/board_drawing.h"
+#include "board/board_scene.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
@@ -20,31 +21,42 @@ void resetPuzzleFlags() {
     thePuzzle.animationIdle = 1;
     thePuzzle.flightTime = 0.0;
     thePuzzle.selectedPiece = -1;
+    thePuzzle.solvedNow = 0;
+    thePuzzle.scene = BoardScene::Puzzle;
+    thePuzzle.presentation = Presentation::None;
+    thePuzzle.flyerShown = 0;
 }
 
-// Each cell is seeded with the time in seconds plus its number, so two set-ups within one
-// second scatter every cell the same way.
+// Two set-ups within one second scatter every cell the same way.
 void shuffleCell(int g, std::array<int, 5>& ranks) {
-    platform::seedRandom(static_cast<std::uint32_t>(platform::currentTime() + g));
+    platform::seedRandom(scatterSeed(platform::currentTime(), g));
     std::array<int, 5> values{};
     for (int j = 1; j <= kPiecesPerCell; ++j)
         values[j] = platform::nextRandom();
     ranks = scatterRanks(values);
 }
 
-void scatterPieces(gfx::Surface& screen, const gfx::Surface& sheet,
-                   const std::array<std::array<int, 5>, kMaxCells + 1>& ranks) {
+void scatterPieces(const std::array<std::array<int, 5>, kMaxCells + 1>& ranks) {
     PuzzleState& s = thePuzzle;
     for (int g = 1; g <= s.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
             s.pieceY[g][j] = s.scatterBaseY[g];
             s.pieceX[g][j] = s.scatterBaseX[g] + 110 * ranks[g][j];
-            DrawPiece(screen, sheet, g, j, s.pieceX[g][j], s.pieceY[g][j]);
         }
     }
 }
 
 } // namespace
+
+// A SplitMix64 step: seeds one apart give unrelated first draws, which the generator's own
+// step does not (their first values differ by a few units in 32,768).
+std::uint32_t scatterSeed(std::time_t seconds, int cell) {
+    std::uint64_t z = static_cast<std::uint64_t>(seconds) * 4 + static_cast<std::uint64_t>(cell);
+    z += 0x9E3779B97F4A7C15u;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
+}
 
 std::array<int, 5> scatterRanks(const std::array<int, 5>& values) {
     std::array<int, 5> ranks{0, 1, 1, 1, 1};
@@ -71,35 +83,42 @@ void DrawKanjiOnSheet(gfx::Surface& sheet, int tenths) {
     sheet.selectFont(previous);
 }
 
-void SetUpPuzzle(gfx::Surface& screen, gfx::Surface& sheet) {
+void DrawGuide(gfx::Surface& surface) {
+    if (thePuzzle.difficulty == 3)
+        return;
+    const gfx::Font previous = surface.selectFont(gfx::pointFont(1500, thePuzzle.fontFace));
+    surface.setTransparent(true);
+    surface.setTextColour(kGuideGrey);
+    surface.textOut(65, 135, currentKanji());
+    surface.selectFont(previous);
+}
+
+void SetUpPuzzle(gfx::Surface& sheet) {
     resetPuzzleFlags();
     ComputeCellCount();
-    thePuzzle.solvedNow = 0;
-    ClearBoard(screen);
-    DrawBoardFrame(screen);
-    DrawBoardGrid(screen);
-
     std::array<std::array<int, 5>, kMaxCells + 1> ranks{};
     for (int g = 1; g <= thePuzzle.cellCount; ++g)
         shuffleCell(g, ranks[g]);
-
     thePuzzle.captionText = theWordList[thePuzzle.currentEntry].reading;
-    const gfx::Font previous = screen.selectFont(gfx::pointFont(1500, thePuzzle.fontFace));
-    screen.setTransparent(true);
-    screen.setTextColour(kGuideGrey);
-    if (thePuzzle.difficulty != 3)
-        screen.textOut(65, 135, currentKanji());
     DrawKanjiOnSheet(sheet, 1500);
-    scatterPieces(screen, sheet, ranks);
-    screen.selectFont(previous);
+    scatterPieces(ranks);
 }
 
 void RebuildPuzzle() {
     if (thePuzzle.animationIdle == 0)
         for (int id = 1; id <= 4; ++id)
             platform::stopViewTimer(id);
-    gfx::WindowSurface screen;
     LoadSheetTexture();
-    gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
-    SetUpPuzzle(screen, sheet);
+    {
+        gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
+        SetUpPuzzle(sheet);
+    }
+    ShowBoardAfresh();
+}
+
+void RebuildShownPuzzle() {
+    if (thePuzzle.scene == BoardScene::EmptyFrame)
+        return;
+    thePuzzle.repaintPending = 0;
+    RebuildPuzzle();
 }

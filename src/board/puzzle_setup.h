@@ -3,12 +3,23 @@
 #include "gfx/surface.h"
 
 #include <array>
+#include <cstdint>
+#include <ctime>
 
 // Replaces the piece sheet by a fresh copy of the texture for the current difficulty.
 void LoadSheetTexture();
 // Stops a running reward flight and sets the current word up on the window.
 void RebuildPuzzle();
-void SetUpPuzzle(gfx::Surface& screen, gfx::Surface& sheet);
+// Sets the word on the board up again, as a change of level or face asks; nothing before the
+// first word is set up.
+void RebuildShownPuzzle();
+// The state of a fresh puzzle for the current word, its kanji drawn on the sheet.
+void SetUpPuzzle(gfx::Surface& sheet);
+// The grey guide kanji in the frame, except at the highest level.
+void DrawGuide(gfx::Surface& surface);
+
+// The seed of a cell's scatter: the same for the same second, unrelated for the next second.
+std::uint32_t scatterSeed(std::time_t seconds, int cell);
 
 // The scatter ranks (1..4) of four pieces from their random values: the largest value ranks 4,
 // and of two equal values the later piece ranks higher.

@@ -2,7 +2,6 @@
 // The one program-wide record of the game. Words, cells, pieces and figures are numbered from 1;
 // slot 0 of every array carries no meaning. Flags are ints where any non-zero value is set.
 #include <array>
-#include <deque>
 #include <string>
 
 inline constexpr int kMaxCells = 4;
@@ -16,6 +15,14 @@ struct Point {
 
 // Per cell 1..4 and piece 1..4.
 using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
+
+// What the board's backdrop shows: the empty frame before any word is set up, the word being
+// played, or the preview of a word chosen with つぎへ or もどる (set up at the next move).
+enum class BoardScene { EmptyFrame, Puzzle, Preview };
+
+// How much of the completion presentation is on the board: the Next button follows the rest
+// once the word's sound has played.
+enum class Presentation { None, WithoutButton, Whole };
 
 struct ClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -45,16 +52,14 @@ struct PuzzleState {
     int rewardClickable = 0;
     int firstSolve = 0;
     std::array<int, 51> solvedFlags{};
+    BoardScene scene = BoardScene::EmptyFrame;
+    Presentation presentation = Presentation::None;
+    int flyerShown = 0; // the reward figure has flown and not been put back by a set-up
 
     PieceGrid pieceX{}, pieceY{};
     PieceGrid sheetX{}, sheetY{};
     PieceGrid homeX{}, homeY{};
     std::array<int, kMaxCells + 1> scatterBaseX{}, scatterBaseY{};
-
-    // Squares where a carried piece or face was drawn, blanked before the next redraw.
-    // New points go in at the front; the oldest leaves from the back.
-    std::deque<Point> pieceEraseList;
-    std::deque<Point> figureEraseList;
 
     // The reward flight.
     int rewardRestX = 850;

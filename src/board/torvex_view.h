@@ -12,5 +12,5 @@ class CTorvexView : public platform::ViewHandler {
     void onTimer(int id) override;
 };
 
-// The paint: a pending set-up first, then frame, grid, pieces and the version caption.
+// The paint: a list just read is set up; otherwise the board is shown again as it was.
 void OnDraw();

@@ -5,6 +5,7 @@
 #include "platform/view.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -99,6 +100,17 @@ const TextStamp* textStamp(const QFont& font, Rgb colour, std::string_view sjis,
 
 } // namespace
 
+Box Box::united(const Box& other) const {
+    if (empty())
+        return other;
+    if (other.empty())
+        return *this;
+    const int left = std::min(x, other.x), top = std::min(y, other.y);
+    const int right = std::max(x + width, other.x + other.width);
+    const int bottom = std::max(y + height, other.y + other.height);
+    return {left, top, right - left, bottom - top};
+}
+
 Font pointFont(int tenths, std::string_view faceUtf8) {
     return Font{std::string(faceUtf8), tenths * 96 / 720, false, true};
 }
@@ -126,10 +138,24 @@ Surface::Painting* Surface::painting() {
     return painting_;
 }
 
+QPainter& Surface::painter(int compositionMode) {
+    QPainter& p = painting_->painter;
+    p.setCompositionMode(static_cast<QPainter::CompositionMode>(compositionMode));
+    if (clip_)
+        p.setClipRect(QRect(clip_->x, clip_->y, clip_->width, clip_->height));
+    else
+        p.setClipping(false);
+    return p;
+}
+
 void Surface::drawn(int x, int y, int w, int h) const {
-    if (reportsDrawing_)
-        if (auto* view = platform::theView())
-            view->addDrawn(QRect(x, y, w, h));
+    if (!reportsDrawing_)
+        return;
+    QRect area(x, y, w, h);
+    if (clip_)
+        area &= QRect(clip_->x, clip_->y, clip_->width, clip_->height);
+    if (auto* view = platform::theView(); view && !area.isEmpty())
+        view->addDrawn(area);
 }
 
 BitmapPtr Surface::selectBitmap(BitmapPtr bitmap) {
@@ -157,12 +183,13 @@ int Surface::height() const {
 void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy) {
     if (!source.target_ || !painting())
         return;
-    const QRect wanted(sx, sy, w, h);
-    const QRect covered = wanted.intersected(source.target_->rect());
+    QRect covered = QRect(sx, sy, w, h).intersected(source.target_->rect());
+    if (clip_)
+        covered &=
+            QRect(clip_->x, clip_->y, clip_->width, clip_->height).translated(sx - x, sy - y);
     if (covered.isEmpty())
         return;
-    QPainter& p = painting_->painter;
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    QPainter& p = painter(QPainter::CompositionMode_Source);
     p.drawImage(QPoint(x + covered.x() - sx, y + covered.y() - sy), *source.target_, covered);
     drawn(x + covered.x() - sx, y + covered.y() - sy, covered.width(), covered.height());
 }
@@ -171,8 +198,7 @@ void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int 
                          int sh) {
     if (!source.target_ || !painting())
         return;
-    QPainter& p = painting_->painter;
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    QPainter& p = painter(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QRect(x, y, w, h), *source.target_, QRect(sx, sy, sw, sh));
     drawn(x, y, w, h);
@@ -181,10 +207,19 @@ void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int 
 void Surface::fillWithWindowColour(int left, int top, int right, int bottom) {
     if (!painting() || right <= left || bottom <= top)
         return;
-    QPainter& p = painting_->painter;
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(left, top, right - left, bottom - top), toQColor(kWindowColour));
-    drawn(left, top, right - left, bottom - top);
+    fillBox({left, top, right - left, bottom - top}, kWindowColour);
+}
+
+void Surface::fillBox(const Box& box, Rgb colour) {
+    if (!painting() || box.empty())
+        return;
+    painter(QPainter::CompositionMode_Source)
+        .fillRect(QRect(box.x, box.y, box.width, box.height), toQColor(colour));
+    drawn(box.x, box.y, box.width, box.height);
+}
+
+Rgb Surface::pixel(int x, int y) const {
+    return target_ && target_->valid(x, y) ? target_->pixel(x, y) & 0xFFFFFF : kBlack;
 }
 
 void Surface::moveTo(int x, int y) {
@@ -221,8 +256,7 @@ void drawAxisDots(QPainter& p, const QLine& line, const QColor& colour, bool opa
 
 void Surface::lineTo(int x, int y) {
     if (painting()) {
-        QPainter& p = painting_->painter;
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        QPainter& p = painter(QPainter::CompositionMode_SourceOver);
         const QLine line(curX_, curY_, x, y);
         if (pen_.style == Pen::Style::Dotted && (line.dx() == 0 || line.dy() == 0)) {
             drawAxisDots(p, line, toQColor(pen_.colour), !transparent_);
@@ -270,8 +304,7 @@ void Surface::arc(int left, int top, int right, int bottom, int xStart, int ySta
     if (!painting())
         return;
     const ArcAngles a = arcAngles(left, top, right, bottom, xStart, yStart, xEnd, yEnd);
-    QPainter& p = painting_->painter;
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPainter& p = painter(QPainter::CompositionMode_SourceOver);
     p.setPen(QPen(toQColor(pen_.colour), pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRect(left, top, right - left, bottom - top), a.start16, a.span16);
@@ -283,8 +316,7 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     if (sjis.empty() || !painting())
         return;
     const std::string_view visible = visiblePrefix(sjis, width() - x);
-    QPainter& p = painting_->painter;
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QPainter& p = painter(QPainter::CompositionMode_SourceOver);
     const QFont font = toQFont(font_);
     if (transparent_ && !font_.antialiased) {
         if (const TextStamp* stamp = textStamp(font, textColour_, visible, *target_)) {
@@ -315,6 +347,11 @@ WindowSurface::~WindowSurface() {
     retarget(nullptr);
     if (auto* view = platform::theView())
         view->showChanged();
+}
+
+BackdropSurface::BackdropSurface() {
+    if (auto* view = platform::theView())
+        retarget(view->backdrop());
 }
 
 void WindowSurface::showNow() {

@@ -5,14 +5,29 @@
 #include "gfx/colour.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 class QImage;
+class QPainter;
 
 namespace gfx {
 
 using BitmapPtr = std::shared_ptr<QImage>;
+
+// A rectangle: left, top, width and height.
+struct Box {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool intersects(const Box& other) const {
+        return !empty() && !other.empty() && x < other.x + other.width && other.x < x + width &&
+               y < other.y + other.height && other.y < y + height;
+    }
+    // The smallest box holding both.
+    Box united(const Box& other) const;
+    bool operator==(const Box&) const = default;
+};
 
 struct Pen {
     enum class Style { Solid, Dotted };
@@ -55,6 +70,12 @@ class Surface {
                     int sh);
     // Fills left..right-1, top..bottom-1 with the window colour.
     void fillWithWindowColour(int left, int top, int right, int bottom);
+    void fillBox(const Box& box, Rgb colour);
+    // The colour of a pixel of the target; black outside it.
+    Rgb pixel(int x, int y) const;
+    // Every drawing call leaves the target outside `box` as it was, until the clip is cleared.
+    void setClip(const Box& box) { clip_ = box; }
+    void clearClip() { clip_.reset(); }
 
     void moveTo(int x, int y);
     void lineTo(int x, int y);
@@ -76,6 +97,8 @@ class Surface {
   private:
     class Painting;
     Painting* painting();
+    // The shared painter, set up for one drawing call in `mode` with this surface's clip.
+    QPainter& painter(int compositionMode);
     void drawn(int x, int y, int w, int h) const;
 
     BitmapPtr target_;
@@ -86,6 +109,7 @@ class Surface {
     bool transparent_ = false;
     int curX_ = 0;
     int curY_ = 0;
+    std::optional<Box> clip_;
 };
 
 // The view window's surface, taken at the start of a handler and given back at its end; giving
@@ -96,6 +120,13 @@ class WindowSurface : public Surface {
     ~WindowSurface();
     // Shows what was drawn so far at once, before the thread blocks.
     void showNow();
+};
+
+// The view's backdrop: what the board shows that does not move. Drawing on it shows nothing
+// until the window is restored from it.
+class BackdropSurface : public Surface {
+  public:
+    BackdropSurface();
 };
 
 // Qt angles (sixteenths of a degree, counter-clockwise from 3 o'clock) for an arc given by

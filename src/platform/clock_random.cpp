@@ -6,6 +6,7 @@ namespace platform {
 namespace {
 std::function<std::time_t()> clockOverride;
 std::function<int()> randomOverride;
+std::function<SteadyTime()> steadyOverride;
 std::uint32_t randomState = 1;
 } // namespace
 
@@ -15,6 +16,14 @@ std::time_t currentTime() {
 
 void setClock(std::function<std::time_t()> clock) {
     clockOverride = std::move(clock);
+}
+
+SteadyTime steadyNow() {
+    return steadyOverride ? steadyOverride() : std::chrono::steady_clock::now();
+}
+
+void setSteadyClock(std::function<SteadyTime()> clock) {
+    steadyOverride = std::move(clock);
 }
 
 void seedRandom(std::uint32_t seed) {

@@ -1,6 +1,7 @@
 #pragma once
-// The clock and the random source behind the scatter of the pieces. Both are replaceable so
-// tests can fix the time and the numbers.
+// The clocks and the random source behind the scatter of the pieces and the reward flight's
+// pace. All are replaceable so tests can fix the time and the numbers.
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -10,6 +11,11 @@ namespace platform {
 // Calendar time in seconds.
 std::time_t currentTime();
 void setClock(std::function<std::time_t()> clock); // empty: the real clock again
+
+// The monotonic clock that paces animations.
+using SteadyTime = std::chrono::steady_clock::time_point;
+SteadyTime steadyNow();
+void setSteadyClock(std::function<SteadyTime()> clock); // empty: the real clock again
 
 // A classic linear congruential generator (15-bit results), so the scatter order depends on the
 // seed alone and not on the C library.

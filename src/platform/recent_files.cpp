@@ -52,4 +52,15 @@ void removeRecentFile(const std::string& path) {
     store(files);
 }
 
+std::string storedSetting(const std::string& key, const std::string& fallback) {
+    const QVariant value =
+        settings().value(QStringLiteral("Settings/") + QString::fromStdString(key));
+    return value.isValid() ? value.toString().toStdString() : fallback;
+}
+
+void storeSetting(const std::string& key, const std::string& value) {
+    settings().setValue(QStringLiteral("Settings/") + QString::fromStdString(key),
+                        QString::fromStdString(value));
+}
+
 } // namespace platform

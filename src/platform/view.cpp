@@ -16,8 +16,10 @@ View* theView() {
 
 View::View(ViewHandler& handler, QWidget* parent)
     : QWidget(parent), handler_(handler),
-      image_(std::make_shared<QImage>(1, 1, QImage::Format_RGB32)) {
+      image_(std::make_shared<QImage>(1, 1, QImage::Format_RGB32)),
+      backdrop_(std::make_shared<QImage>(1, 1, QImage::Format_RGB32)) {
     image_->fill(kWindowColour);
+    backdrop_->fill(kWindowColour);
     // The game acts on every pointer move, with or without a button held.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,12 +31,16 @@ View::~View() {
         currentView = nullptr;
 }
 
+// What was drawn stays noted until a paint has brought it to the screen, so showing it now
+// also covers what an earlier handler asked to be shown later.
 void View::showChanged() {
-    update();
+    if (!drawn_.isEmpty())
+        update(drawn_);
 }
 
 void View::showNow() {
-    repaint();
+    if (!drawn_.isEmpty())
+        repaint(drawn_);
 }
 
 void View::requestPaint(bool erase) {
@@ -65,18 +71,28 @@ void View::paintEvent(QPaintEvent* event) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& area : event->region())
         painter.drawImage(area, *image_, area);
+    drawn_ = QRegion();
 }
 
 void View::resizeEvent(QResizeEvent*) {
-    // A new image of the new size; surfaces still holding the old one keep it alive.
-    image_ = std::make_shared<QImage>(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image_->fill(kWindowColour);
+    // New images of the new size, which the game's draw fills again from its state; surfaces
+    // still holding the old ones keep them alive.
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    for (auto* image : {&image_, &backdrop_}) {
+        *image = std::make_shared<QImage>(size, QImage::Format_RGB32);
+        (*image)->fill(kWindowColour);
+    }
     requestPaint(true);
+}
+
+void View::press(int x, int y) {
+    handler_.onMouseMove(x, y);
+    handler_.onLButtonDown(x, y);
 }
 
 void View::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        handler_.onLButtonDown(event->position().toPoint().x(), event->position().toPoint().y());
+        press(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 // A quick second click is one more press: no click of a child is lost.

@@ -1,7 +1,8 @@
 #pragma once
-// The game board's window. It keeps one image the size of its client area: that image is
-// "the window" the handlers draw on, and a Qt paint only copies it to the screen, so covering
-// and uncovering the window never loses anything.
+// The game board's window. It keeps two images the size of its client area: the window the
+// handlers draw on, which a Qt paint only copies to the screen (covering and uncovering the
+// window loses nothing), and the backdrop of everything on the board that does not move, which
+// erasing a moving thing copies back.
 #include <QImage>
 #include <QRegion>
 #include <QTimer>
@@ -28,13 +29,18 @@ class View : public QWidget {
     ~View() override;
 
     const std::shared_ptr<QImage>& image() const { return image_; }
+    const std::shared_ptr<QImage>& backdrop() const { return backdrop_; }
 
-    // Notes a rectangle the handlers drew into; only such areas are copied to the screen.
+    // Notes a rectangle the handlers drew into the window; only such areas reach the screen.
     void addDrawn(const QRect& area) { drawn_ += area; }
     // Makes what the handlers drew visible at the next Qt paint.
     void showChanged();
     // Makes it visible now: used before the thread blocks (the synchronous sound).
     void showNow();
+    // A press acts on what is shown: the game first sees a move to the press point, so a
+    // pending set-up runs and a carried thing follows before the press is handled. Mouse
+    // presses come here; so can taps.
+    void press(int x, int y);
     // The framework's paint: erase to the window colour, then the game's draw, at the next
     // Qt paint. With erase false the game draws over what is there.
     void requestPaint(bool erase = true);
@@ -64,6 +70,7 @@ class View : public QWidget {
     std::map<int, QTimer*> timers_;
     bool paintPending_ = false;
     bool erasePending_ = false;
+    std::shared_ptr<QImage> backdrop_;
     QRegion drawn_;
 };
 

@@ -1,5 +1,6 @@
 #include "rewards/completion.h"
 
+#include "board/board_scene.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "gfx/bold_text.h"
@@ -17,41 +18,59 @@ const WordEntry& currentWord() {
 }
 
 // The gloss is drawn whole, however long: the drawing layer leaves out what cannot be seen.
-void DrawGlossAndBadge(gfx::Surface& window) {
-    gfx::DrawBoldText(window, 335, 380, 50, gfx::rgb(255, 0, 255), currentWord().english);
+void DrawGlossAndBadge(gfx::Surface& target) {
+    gfx::DrawBoldText(target, 335, 380, 50, gfx::rgb(255, 0, 255), currentWord().english);
     // Held only while it is drawn; its 100 x 100 copy covers just the badge's own 48 x 48.
     auto& slot = gfx::bitmapSlots()[gfx::kBadgeSlot];
     slot = gfx::loadResourceBitmap(gfx::kBadge);
-    window.bitBlt(30, 380, 100, 100, gfx::Surface(slot), 0, 0);
+    target.bitBlt(30, 380, 100, 100, gfx::Surface(slot), 0, 0);
     slot.reset();
 }
 
 // A word's picture hides the badge; a missing or unreadable one leaves it in view.
-void DrawWordPicture(gfx::Surface& window) {
+void DrawWordPicture(gfx::Surface& target) {
     const auto path = platform::wordFilePath("bmp", currentWord().kanji, ".bmp");
     if (!path)
         return;
     const gfx::Surface picture(gfx::loadBitmapFile(*path));
-    window.bitBlt(20, 380, 300, 300, picture, 0, 0);
+    target.bitBlt(20, 380, 300, 300, picture, 0, 0);
 }
 
-void DrawNextButton(gfx::Surface& window) {
-    if (thePuzzle.currentEntry >= kWordCount)
-        return;
-    const gfx::Surface button(gfx::bitmapSlots()[gfx::kNextSlot]);
-    window.bitBlt(700, 475, 200, 60, button, 0, 0);
-}
+constexpr gfx::Box kNextButtonBox{700, 475, 200, 60};
 
 } // namespace
 
+bool NextButtonShown() {
+    const PuzzleState& s = thePuzzle;
+    return s.presentation == Presentation::Whole && s.solvedNow && s.currentEntry < kWordCount;
+}
+
+void DrawNextButton(gfx::Surface& target) {
+    if (!NextButtonShown())
+        return;
+    const gfx::Surface button(gfx::bitmapSlots()[gfx::kNextSlot]);
+    target.bitBlt(kNextButtonBox.x, kNextButtonBox.y, kNextButtonBox.width, kNextButtonBox.height,
+                  button, 0, 0);
+}
+
+void DrawPresentation(gfx::Surface& target) {
+    DrawSignboard(target);
+    DrawGlossAndBadge(target);
+    DrawWordPicture(target);
+    DrawScore(target);
+}
+
 void PresentCompletion(gfx::WindowSurface& window) {
-    DrawSignboard(window);
-    DrawGlossAndBadge(window);
-    DrawWordPicture(window);
-    DrawScore(window);
     // The fallback sound holds the thread: the child sees the reward while it plays, and the
     // Next button only once it has ended.
+    thePuzzle.presentation = Presentation::WithoutButton;
+    ShowBoardAfresh();
     window.showNow();
     PlayWordSound(platform::loadResourceWave(kFallbackWaveId));
-    DrawNextButton(window);
+    thePuzzle.presentation = Presentation::Whole;
+    {
+        gfx::BackdropSurface backdrop;
+        DrawNextButton(backdrop);
+    }
+    RestoreArea(window, kNextButtonBox);
 }

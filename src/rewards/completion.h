@@ -1,6 +1,16 @@
 #pragma once
 // What a solved word shows and plays: the signboard outline, the gloss and badge, the word's
-// picture, the score in picture digits, the sound, and the Next button.
+// picture, the score in picture digits, the sound, and the Next button. What it shows is kept in
+// the board's backdrop until the next set-up; only the Next button leaves when the word is taken
+// apart.
 #include "gfx/surface.h"
 
+// Shows the presentation, plays the word's sound, then shows the Next button.
 void PresentCompletion(gfx::WindowSurface& window);
+// The outline, gloss, badge, picture and score.
+void DrawPresentation(gfx::Surface& target);
+// The Next button, when it is shown.
+void DrawNextButton(gfx::Surface& target);
+// The Next button is on the board exactly while a press on it answers: once the sound of a
+// solve has played, while the word stays solved, for every word but the last.
+bool NextButtonShown();

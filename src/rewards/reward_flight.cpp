@@ -1,7 +1,9 @@
 #include "rewards/reward_flight.h"
 
+#include "board/board_scene.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
+#include "platform/clock_random.h"
 #include "platform/window.h"
 #include "rewards/flight_path.h"
 
@@ -30,14 +32,15 @@ const gfx::BitmapPtr& flyerStrip() {
 // delays, a millisecond or two each, would otherwise add up over the 97 ticks of a flight.
 void startTickTimer(int id, std::chrono::milliseconds interval, Clock::time_point from) {
     nextTickDue = from + interval;
-    const auto wait = std::chrono::round<std::chrono::milliseconds>(nextTickDue - Clock::now());
+    const auto wait =
+        std::chrono::round<std::chrono::milliseconds>(nextTickDue - platform::steadyNow());
     platform::setViewTimer(id, static_cast<int>(std::max<Clock::rep>(wait.count(), 0)));
 }
 
 // When the tick that runs now was due; or now, if it came early or more than a whole interval
 // late (the thread was held): the flight then goes on at its pace instead of rushing to catch up.
 Clock::time_point dueTime(std::chrono::milliseconds interval) {
-    const auto now = Clock::now();
+    const auto now = platform::steadyNow();
     return nextTickDue <= now && now - nextTickDue < interval ? nextTickDue : now;
 }
 
@@ -46,15 +49,12 @@ void stopFlightTimers() {
         platform::stopViewTimer(id);
 }
 
-// Only the figure's own last rectangle is blanked: what it flew over stays holed until the
-// board is set up again.
+// What the figure flew over comes back from the backdrop as it leaves.
 void drawFlightTick() {
     PuzzleState& s = thePuzzle;
     gfx::WindowSurface window;
-    window.fillWithWindowColour(s.flightPrevX, s.flightPrevY, s.flightPrevX + s.flightPrevWidth,
-                                s.flightPrevY + s.flightPrevHeight);
-    window.stretchBlt(s.flightX, s.flightY, s.flightWidth, s.flightHeight,
-                      gfx::Surface(flyerStrip()), 0, frameTop(), kFrameWidth, kFrameHeight);
+    RestoreMoved(window, {s.flightPrevX, s.flightPrevY, s.flightPrevWidth, s.flightPrevHeight},
+                 RewardFigureBox());
     s.flightPrevX = s.flightX;
     s.flightPrevY = s.flightY;
     s.flightPrevWidth = s.flightWidth;
@@ -63,20 +63,33 @@ void drawFlightTick() {
 
 } // namespace
 
-void DrawRewardFigureAtRest(gfx::Surface& window) {
-    window.bitBlt(thePuzzle.rewardRestX, thePuzzle.rewardRestY, kFrameWidth, kFrameHeight,
-                  gfx::Surface(flyerStrip()), 0, frameTop());
+gfx::Box RewardFigureBox() {
+    const PuzzleState& s = thePuzzle;
+    if (s.flyerShown)
+        return {s.flightX, s.flightY, s.flightWidth, s.flightHeight};
+    if (s.rewardClickable >= 1)
+        return {s.rewardRestX, s.rewardRestY, kFrameWidth, kFrameHeight};
+    return {};
 }
 
+void DrawRewardFigure(gfx::Surface& target) {
+    const gfx::Box box = RewardFigureBox();
+    if (!box.empty())
+        target.stretchBlt(box.x, box.y, box.width, box.height, gfx::Surface(flyerStrip()), 0,
+                          frameTop(), kFrameWidth, kFrameHeight);
+}
+
+// The flight starts from the figure's place at rest.
 void StartRewardFlight() {
     PuzzleState& s = thePuzzle;
-    s.flightPrevX = s.rewardRestX;
-    s.flightPrevY = s.rewardRestY;
-    s.flightPrevWidth = kFrameWidth;
-    s.flightPrevHeight = kFrameHeight;
+    s.flightX = s.flightPrevX = s.rewardRestX;
+    s.flightY = s.flightPrevY = s.rewardRestY;
+    s.flightWidth = s.flightPrevWidth = kFrameWidth;
+    s.flightHeight = s.flightPrevHeight = kFrameHeight;
     s.rewardClickable = 0;
     s.animationIdle = 0;
-    startTickTimer(1, kFirstTick, Clock::now());
+    s.flyerShown = 1;
+    startTickTimer(1, kFirstTick, platform::steadyNow());
 }
 
 // At most one timer runs: each tick stops all four before it starts the next.

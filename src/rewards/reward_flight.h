@@ -3,7 +3,10 @@
 // four timed phases on the view's timers 1 to 4.
 #include "gfx/surface.h"
 
-void DrawRewardFigureAtRest(gfx::Surface& window);
+// The figure where it flies, or at rest while it may be clicked; nothing otherwise.
+void DrawRewardFigure(gfx::Surface& target);
+// Where DrawRewardFigure draws; empty when it draws nothing.
+gfx::Box RewardFigureBox();
 void StartRewardFlight();
 // One tick of the flight, for timer `id`.
 void OnTimer(int id);

@@ -1,10 +1,10 @@
 #include "wordlist/list_screen.h"
 
 #include "board/board_drawing.h"
+#include "board/navigation.h"
 #include "board/puzzle_state.h"
 #include "platform/document.h"
 #include "platform/sjis.h"
-#include "platform/window.h"
 #include "wordlist/entry_editor.h"
 #include "wordlist/word_list.h"
 
@@ -61,7 +61,7 @@ void drawListScreen(gfx::Surface& screen) {
 
 // The editor opens on the current word; OK writes into the slot its number field names, which
 // need not be the current word's.
-bool editEntry() {
+void editEntry() {
     const WordEntry& current = theWordList[thePuzzle.currentEntry];
     CEntryEditDlg editor;
     editor.m_number = thePuzzle.currentEntry;
@@ -69,11 +69,10 @@ bool editEntry() {
     editor.m_reading = current.reading;
     editor.m_english = current.english;
     if (!editor.DoModal())
-        return false;
+        return;
     theWordList[editor.m_number] = {editor.m_kanji, editor.m_reading, editor.m_english};
     if (platform::Document* document = platform::theDocument())
         document->setModified(true);
-    return true;
 }
 
 } // namespace
@@ -85,10 +84,8 @@ void OnWordList() {
         drawListScreen(screen);
         // The editor's loop does not return here until it closes: show the list behind it.
         screen.showNow();
-        if (editEntry())
-            platform::requestViewPaint(false);
-        ClearBoard(screen);
-        ComputeCellCount();
+        editEntry();
     }
-    thePuzzle.repaintPending = 1;
+    // The board comes back with the current word, as edited, to be set up at the next move.
+    PreviewCurrentWord();
 }

@@ -3,7 +3,6 @@
 // the current word with real clicks, and the checkpoints of the reward flight.
 #include "support/test_support.h"
 
-#include <chrono>
 #include <fstream>
 
 namespace rewards_support {
@@ -30,19 +29,14 @@ class ScratchFolder {
 };
 
 // Puts every played piece home with two real clicks each, one on the piece and one on its
-// home. Returns the seconds the completing click took.
-inline double solveCurrentWord(testing_support::RunningApp& game) {
-    double seconds = 0;
+// home.
+inline void solveCurrentWord(testing_support::RunningApp& game) {
     for (int g = 1; g <= thePuzzle.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
             game.click(thePuzzle.pieceX[g][j] + 50, thePuzzle.pieceY[g][j] + 50);
-            const auto start = std::chrono::steady_clock::now();
             game.click(thePuzzle.homeX[g][j], thePuzzle.homeY[g][j]);
-            seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         }
     }
-    return seconds;
 }
 
 // The flight's rectangle and next wait at its checkpoints; timer 0: none is started.

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include "board/board_scene.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/file_dialogs.h"
@@ -10,6 +11,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTest>
 #include <fstream>
 
@@ -21,6 +23,7 @@ void resetProgramState() {
     for (auto& slot : gfx::bitmapSlots())
         slot.reset();
     platform::setClock({});
+    platform::setSteadyClock({});
     platform::setRandomSource({});
 }
 
@@ -130,6 +133,8 @@ bool regionShows(const QImage& image, const QRect& area, const QImage& source, Q
 RunningApp::RunningApp(const std::vector<std::string>& arguments) {
     // Qt drops a pointer move to where the cursor already is: start from outside the view.
     QCursor::setPos(-1000, -1000);
+    // Every game starts from the default level and face, whatever an earlier one chose.
+    QSettings().remove(QStringLiteral("Settings"));
     resetProgramState();
     app_ = std::make_unique<CTorvexApp>();
     app_->InitInstance(arguments);
@@ -155,6 +160,16 @@ void RunningApp::click(int x, int y) {
 
 void RunningApp::move(int x, int y) {
     QTest::mouseMove(&view(), QPoint(x, y));
+}
+
+// Drawn into one image kept for the purpose: a long soak makes it after every event.
+const QImage& RunningApp::composedAfresh() {
+    if (!composed_ || composed_->size() != pixels().size())
+        composed_ = std::make_shared<QImage>(pixels().size(), QImage::Format_RGB32);
+    gfx::Surface target(composed_);
+    DrawBackdrop(target);
+    DrawMovingThings(target);
+    return *composed_;
 }
 
 void RunningApp::settle() {

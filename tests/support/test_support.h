@@ -111,6 +111,10 @@ class RunningApp {
     bool shows(const QRect& area, const QImage& source, QPoint from = {}) {
         return regionShows(pixels(), area, source, from);
     }
+    // What the window must show: the backdrop drawn afresh from the state, then everything that
+    // moves over it.
+    const QImage& composedAfresh();
+    bool showsItsState() { return pixels() == composedAfresh(); }
     // Real events through Qt.
     void click(int x, int y);
     void move(int x, int y);
@@ -120,6 +124,7 @@ class RunningApp {
   private:
     std::unique_ptr<CTorvexApp> app_;
     std::unique_ptr<TempFile> list_;
+    std::shared_ptr<QImage> composed_;
 };
 
 } // namespace testing_support

@@ -17,17 +17,4 @@ TEST(CellCount, FollowsTheKanjisBytesAndTheLevel) {
             << r.bytes << " bytes at difficulty " << r.difficulty;
 }
 
-TEST(ScatterRanks, LargestValueRanksFourAndTiesKeepTheNaturalOrder) {
-    const struct {
-        std::array<int, 5> values, ranks;
-    } rows[] = {
-        {{0, 7, 7, 7, 7}, {0, 1, 2, 3, 4}},
-        {{0, 4, 3, 2, 1}, {0, 4, 3, 2, 1}},
-        {{0, 10, 30, 20, 0}, {0, 2, 4, 3, 1}},
-        {{0, 5, 5, 1, 9}, {0, 2, 3, 1, 4}},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(scatterRanks(r.values), r.ranks);
-}
-
 } // namespace

@@ -1,7 +1,13 @@
-// The board as the real view paints it: frame, grid, guide, scattered pieces, version caption.
+// The board as the real view shows it: frame, grid, guide, tints, scattered pieces, version
+// caption; what a paint, a save, a resize and the settings do to it; the scatter's fairness.
+#include "app/commands.h"
 #include "board/puzzle_setup.h"
 #include "platform/clock_random.h"
+#include "support/shell_support.h"
 #include "support/test_support.h"
+
+#include <QMenuBar>
+#include <cmath>
 
 using namespace testing_support;
 
@@ -11,20 +17,24 @@ constexpr gfx::Rgb kWhite = gfx::kWindowColour;
 constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
 constexpr gfx::Rgb kGridRed = gfx::rgb(255, 0, 0);
 constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
+// At level 1 each piece shows its own solid colour around the black strokes, and its home a
+// quarter of that colour on white.
+const gfx::Rgb kSolid[] = {0, gfx::rgb(255, 0, 255), gfx::rgb(0, 0, 255), gfx::rgb(0, 255, 255),
+                           gfx::rgb(255, 255, 0)};
+const gfx::Rgb kTint[] = {0, gfx::rgb(255, 192, 255), gfx::rgb(192, 192, 255),
+                          gfx::rgb(192, 255, 255), gfx::rgb(255, 255, 192)};
 
-TEST(BoardPaint, BeforeAnySetUpOnlyTheEmptyFrameOfOneCellAndTheVersionCaptionShow) {
+TEST(BoardPaint, BeforeAnySetUpOnlyTheEmptyFrameOfOneCellTheFacesAndTheVersionCaptionShow) {
     RunningApp game;
-    EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
-    EXPECT_EQ(game.pixel(165, 130), kFrameBlue);
     EXPECT_EQ(game.pixel(270, 200), kFrameBlue);
-    EXPECT_EQ(game.pixel(280, 200), kWhite);
     EXPECT_GT(game.count({165, 140, 1, 190}, kGridRed), 0);
     EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite), 0) << "no piece";
     EXPECT_GT(game.count({800, 77, 100, 20}, kGridRed), 0) << "version caption";
-    EXPECT_EQ(game.count({700, 77, 95, 20}, kGridRed), 0);
+    EXPECT_EQ(countPixels(game.pixels(), {130, 0, 670, 120}, notWhite), 0) << "no story";
+    EXPECT_TRUE(game.showsItsState());
 }
 
-TEST(BoardPaint, SetUpDrawsFrameGridGuideAndPiecesForTheWordAndLevel) {
+TEST(BoardPaint, SetUpDrawsFrameGridGuideTintsAndPiecesForTheWordAndLevel) {
     const struct {
         const char* kanji;
         int difficulty, cells;
@@ -33,9 +43,6 @@ TEST(BoardPaint, SetUpDrawsFrameGridGuideAndPiecesForTheWordAndLevel) {
                 {"山", 2, 1, true, false},
                 {"路面電車", 2, 4, true, true},
                 {"路面電車", 3, 4, false, false}};
-    // At level 1 each piece shows its own solid colour around the black strokes.
-    const gfx::Rgb solid[] = {0, gfx::rgb(255, 0, 255), gfx::rgb(0, 0, 255), gfx::rgb(0, 255, 255),
-                              gfx::rgb(255, 255, 0)};
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.kanji) + " at level " + std::to_string(r.difficulty));
         RunningApp game;
@@ -47,10 +54,14 @@ TEST(BoardPaint, SetUpDrawsFrameGridGuideAndPiecesForTheWordAndLevel) {
         EXPECT_EQ(game.pixel(right + 5, 300), kWhite);
         for (int x = 165; x < right - 5; x += 100)
             EXPECT_GT(game.count({x, 136, 1, 199}, kGridRed), 0) << x;
-        EXPECT_EQ(game.count({166, 136, 1, 95}, kGridRed), 0);
         // The guide shows the whole word although one cell is played at level 1.
         EXPECT_EQ(game.count({66, 136, 199, 199}, kGuideGrey) > 0, r.guide);
         EXPECT_EQ(game.count({276, 136, 190, 199}, kGuideGrey) > 0, r.guidePastFirstCell);
+        for (int j = 1; j <= kPiecesPerCell; ++j)
+            EXPECT_EQ(game.count({thePuzzle.homeX[1][j], thePuzzle.homeY[1][j], 100, 100},
+                                 kTint[j]) > 5000,
+                      r.difficulty == 1)
+                << "home " << j;
         for (int g = 1; g <= r.cells; ++g) {
             std::vector<int> xs;
             for (int j = 1; j <= kPiecesPerCell; ++j) {
@@ -58,27 +69,93 @@ TEST(BoardPaint, SetUpDrawsFrameGridGuideAndPiecesForTheWordAndLevel) {
                 EXPECT_EQ(y, g % 2 ? 380 : 510);
                 xs.push_back(x);
                 if (r.difficulty == 1) {
-                    EXPECT_EQ(game.pixel(x + 1, y + 1), solid[j]) << "piece " << j;
-                    EXPECT_EQ(game.pixel(x + 98, y + 98), solid[j]) << "piece " << j;
+                    EXPECT_EQ(game.pixel(x + 98, y + 98), kSolid[j]) << "piece " << j;
                 }
             }
             std::sort(xs.begin(), xs.end());
             const int first = g <= 2 ? 20 : 490;
             EXPECT_EQ(xs, (std::vector<int>{first, first + 110, first + 220, first + 330}));
         }
+        EXPECT_TRUE(game.showsItsState());
     }
 }
 
-TEST(BoardPaint, SetUpsInTheSameSecondScatterAlike) {
+// Set-ups in the same second scatter alike; over ten minutes of seconds every piece lands in
+// each of the four places about equally often (chi-square with 3 degrees of freedom, p 0.001).
+TEST(BoardPaint, TheScatterIsFixedWithinASecondAndFairOverMany) {
     RunningApp game;
-    platform::setClock([] { return std::time_t{1700000000}; });
     game.openWords({{"路面電車", "よみ", "gloss"}});
+    std::time_t now = 1700000000;
+    platform::setClock([&] { return now; });
+    RebuildPuzzle();
     const PieceGrid first = thePuzzle.pieceX;
     RebuildPuzzle();
     EXPECT_EQ(thePuzzle.pieceX, first);
-    platform::setClock([] { return std::time_t{1700000001}; });
-    RebuildPuzzle();
-    EXPECT_NE(thePuzzle.pieceX, first);
+    std::map<std::tuple<int, int, int>, int> landings; // cell, piece, x
+    constexpr int kSeconds = 600;
+    for (int i = 0; i < kSeconds; ++i, ++now) {
+        RebuildPuzzle();
+        for (int g = 1; g <= 4; ++g)
+            for (int j = 1; j <= kPiecesPerCell; ++j)
+                ++landings[{g, j, thePuzzle.pieceX[g][j]}];
+    }
+    for (int g = 1; g <= 4; ++g) {
+        for (int j = 1; j <= kPiecesPerCell; ++j) {
+            double chiSquare = 0;
+            for (int rank = 1; rank <= 4; ++rank) {
+                const int observed = landings[{g, j, thePuzzle.scatterBaseX[g] + 110 * rank}];
+                chiSquare += std::pow(observed - kSeconds / 4.0, 2) / (kSeconds / 4.0);
+            }
+            EXPECT_LT(chiSquare, 16.27) << "cell " << g << ", piece " << j;
+        }
+    }
+}
+
+// Nothing shown is lost: not to a save, which changes nothing on the board, nor to a resize,
+// nor to a paint of the window.
+TEST(BoardPaint, SaveResizeAndRepaintLeaveTheBoardAsItWas) {
+    RunningApp game;
+    game.openWords({{"林檎", "りんご", "apple"}});
+    game.click(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+    game.move(300, 200);
+    const QImage before = game.pixels().copy();
+    TempFile copy("", "copy.txt");
+    FileDialogScript dialogs({copy.path()});
+    auto& frame = game.app().frame();
+    const std::function<void()> steps[] = {
+        [&] { frame.sendCommand(ID_FILE_SAVE); },
+        [&] { frame.sendCommand(ID_FILE_SAVE_AS); },
+        [&] { game.view().requestPaint(true); },
+        [&] { frame.resize(1200, 900); },
+        [&] { frame.resize(945, 724 + frame.menuBar()->sizeHint().height()); },
+    };
+    for (const auto& step : steps) {
+        step();
+        game.settle();
+        EXPECT_EQ(game.pixels().copy(0, 0, 945, 724), before);
+        EXPECT_TRUE(game.showsItsState());
+    }
+}
+
+// A level chosen shows at once on the word in play and is the level of the next start.
+TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
+    TempFile list(wordListBytes({{"山", "やま", "mountain"}}));
+    {
+        RunningApp game({"torvex", list.path()});
+        const QRect home(thePuzzle.homeX[1][1], thePuzzle.homeY[1][1], 100, 100);
+        ASSERT_EQ(game.count(home, kTint[1]), 0);
+        game.app().frame().sendCommand(ID_LEVEL_1);
+        game.app().frame().sendCommand(ID_FONT_MINCHO);
+        EXPECT_GT(game.count(home, kTint[1]), 5000);
+        EXPECT_TRUE(game.showsItsState());
+    }
+    {
+        CTorvexApp restarted;
+        ASSERT_TRUE(restarted.InitInstance({"torvex"}));
+        EXPECT_EQ(thePuzzle.difficulty, 1);
+        EXPECT_EQ(thePuzzle.fontFace, "ＭＳ 明朝");
+    }
+    resetProgramState();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The frog and the girl: where they show, which face they make, and how a click carries them.
+// The two companion faces, carried with two clicks on the real view.
 #include "gfx/bitmap_set.h"
+#include "platform/sound.h"
 #include "support/play_support.h"
 #include "support/rewards_support.h"
 
@@ -14,7 +15,6 @@ class Figures : public PlayBoard {
     void SetUp() override { openList({{"山", "やま", "mountain"}, {"川", "かわ", "river"}}); }
 
     QPoint at(int figure) const { return {thePuzzle.figureX[figure], thePuzzle.figureY[figure]}; }
-    // Whether the figure's box on the window shows exactly that cell of its face bitmap.
     bool looks(int figure, QPoint cell) {
         const auto& faces = gfx::bitmapSlots()[figure == kFrog ? gfx::kFrogSlot : gfx::kGirlSlot];
         return game.shows({at(figure), QSize(40, 40)}, *faces, cell);
@@ -22,41 +22,26 @@ class Figures : public PlayBoard {
     bool bothLook(QPoint cell) { return looks(kFrog, cell) && looks(kGirl, cell); }
 };
 
-TEST_F(Figures, TheFirstMoveShowsBothNormalFacesAtTheirStartPlaces) {
-    EXPECT_EQ(game.count({85, 0, 40, 85}, kWhite), 40 * 85);
-    game.move(500, 300);
+// From the set-up on, before any move; distressed while either is carried; smiling while the
+// word is solved and no longer for the next word.
+TEST_F(Figures, TheFacesShowTheStateOfPlay) {
     EXPECT_TRUE(bothLook(kNormal));
-}
-
-TEST_F(Figures, BothLookDistressedWhileEitherIsCarried) {
-    // First out of the story lines, which lie above the faces during a carry.
-    for (const auto& [grab, to] : {std::pair(QPoint(100, 20), QPoint(715, 620)),
-                                   std::pair(QPoint(100, 60), QPoint(815, 615))}) {
-        game.click(grab.x(), grab.y());
-        game.move(to.x(), to.y());
-        game.click(to.x(), to.y());
-    }
-    ASSERT_EQ(at(kGirl), QPoint(800, 600));
     for (int figure : {kFrog, kGirl}) {
         const int x = at(figure).x() + 20, y = at(figure).y() + 20;
         game.click(x, y);
         ASSERT_EQ(thePuzzle.draggedFigure, figure);
-        game.move(x, y - 60);
         EXPECT_TRUE(bothLook(kDistressed)) << figure;
-        game.click(x, y - 60);
-        game.move(x + 1, y - 60);
+        game.move(x + 300, y + 60);
+        EXPECT_TRUE(bothLook(kDistressed)) << figure;
+        EXPECT_TRUE(game.showsItsState());
+        game.click(x + 300, y + 60);
         EXPECT_TRUE(bothLook(kNormal)) << figure;
     }
-}
-
-TEST_F(Figures, TheySmileWhileTheWordIsSolvedAndLookNormalForTheNextWord) {
+    platform::closeAudio();
     rewards_support::solveCurrentWord(game);
-    ASSERT_TRUE(thePuzzle.solvedNow);
-    game.move(500, 100);
     EXPECT_TRUE(bothLook(kSolved));
     game.click(800, 500); // Next
     ASSERT_EQ(thePuzzle.currentEntry, 2);
-    game.move(500, 101);
     EXPECT_TRUE(bothLook(kNormal));
 }
 
@@ -83,17 +68,17 @@ TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
     }
 }
 
-// Put down before any pointer move, the girl grabbed 15, 15 inside her box lands that far from
-// the click and leaves nothing at her old place.
-TEST_F(Figures, AFacePutDownWithoutAMoveLandsByTheGrabbedPointAndLeavesNoTrace) {
-    game.move(500, 300);
+// Put down by the grabbed point, the face leaves its old place to the board beneath.
+TEST_F(Figures, AFacePutDownLandsByTheGrabbedPoint) {
+    const QImage before = game.pixels().copy();
     game.click(100, 60);
     game.click(300, 300);
     EXPECT_EQ(thePuzzle.draggedFigure, -1);
     EXPECT_EQ(at(kGirl), QPoint(285, 285));
-    EXPECT_EQ(game.count({85, 45, 40, 40}, kWhite), 40 * 40);
-    EXPECT_TRUE(looks(kGirl, kNormal));
-    EXPECT_TRUE(thePuzzle.figureEraseList.empty());
+    EXPECT_TRUE(game.showsItsState());
+    game.click(300, 300);
+    game.click(100, 60);
+    EXPECT_EQ(game.pixels(), before);
 }
 
 TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {

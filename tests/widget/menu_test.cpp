@@ -86,7 +86,7 @@ TEST_F(Menus, ExactlyOneFaceAndOneLevelCarryTheCheckAfterEachChoice) {
     }
 }
 
-TEST_F(Menus, SettingsChangeNothingOnTheBoardUntilTheNextSetUp) {
+TEST_F(Menus, SettingsSetTheWordOnTheBoardUpAgainAtOnce) {
     game.openWords({{"山", "やま", "mountain"}});
     const QImage before = game.pixels().copy();
     choose(frame(), ID_LEVEL_3);
@@ -94,7 +94,8 @@ TEST_F(Menus, SettingsChangeNothingOnTheBoardUntilTheNextSetUp) {
     game.settle();
     EXPECT_EQ(thePuzzle.difficulty, 3);
     EXPECT_EQ(thePuzzle.fontFace, "ＭＳ 明朝");
-    EXPECT_EQ(game.pixels(), before);
+    EXPECT_NE(game.pixels(), before);
+    EXPECT_TRUE(game.showsItsState());
 }
 
 TEST_F(Menus, ItemsOnTheBarActAtOnceWhenClickedAndTheBlankOneCannotBeChosen) {

@@ -55,24 +55,22 @@ class StoryCaptions : public PlayBoard {
 };
 
 // The tail moves 13 pixels per byte of the reading, whatever its characters.
+// Drawn with the board at every set-up, before any pointer move.
 TEST_F(StoryCaptions, TheLinesNameTheWordsNumberAndReadingEachInItsColour) {
+    EXPECT_EQ(differences(expectedLines(1, platform::sjis("やま"), 302)), 0);
     const struct {
         int entry;
         const char* reading;
         int tailX;
-    } rows[] = {{1, "やま", 302}, {7, "かわ", 302}, {50, "ごじゅう", 354}, {1, "", 250},
-                {1, "abc", 289},  {1, "a", 263},    {1, "漢a", 289}};
+    } rows[] = {{7, "かわ", 302}, {50, "ごじゅう", 354}, {1, "", 250},
+                {1, "abc", 289},  {1, "a", 263},         {1, "漢a", 289}};
     for (const auto& row : rows) {
         const std::string reading = platform::sjis(row.reading);
         showWord(row.entry, reading);
-        game.move(500 + ++moves, 100); // drawn over themselves, they look the same
         EXPECT_EQ(differences(expectedLines(row.entry, reading, row.tailX)), 0) << row.reading;
-        EXPECT_GT(game.count({130, 10, 500, 25}, kCyan), 0);
-        EXPECT_GT(game.count({130, 50, 100, 25}, kMagenta), 0);
     }
 }
 
-// A reading longer than any fixed buffer is drawn whole and the tail follows its whole length.
 TEST_F(StoryCaptions, AThousandByteReadingIsDrawnWholeAndTheTailFollowsIt) {
     game.app().frame().resize(14000, 120 + game.app().frame().menuBar()->sizeHint().height());
     game.settle();

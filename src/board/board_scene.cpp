@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/board_scene.h"
+
+#include "board/board_drawing.h"
+#include "board/figures.h"
+#include "board/navigation.h"
+#include "board/puzzle_setup.h"
+#include "board/puzzle_state.h"
+#include "board/story_captions.h"
+#include "gfx/bitmap_set.h"
+#include "rewards/completion.h"
+#include "rewards/reward_flight.h"
+
+#include <algorithm>
+
+namespace {
+
+void drawPuzzleBackdrop(gfx::Surface& target) {
+    if (thePuzzle.difficulty == 1)
+        DrawHomeTints(target, gfx::Surface(gfx::loadResourceBitmap(gfx::kTextureLevel1)));
+    DrawBoardFrame(target);
+    DrawBoardGrid(target);
+    DrawGuide(target);
+    DrawVersionCaption(target);
+    DrawStoryCaptions(target);
+    if (thePuzzle.presentation != Presentation::None)
+        DrawPresentation(target);
+    DrawNextButton(target);
+}
+
+bool carryingPiece() {
+    return thePuzzle.scene == BoardScene::Puzzle && thePuzzle.selectedPiece > 0;
+}
+
+int area(const gfx::Box& box) {
+    return box.width * box.height;
+}
+
+} // namespace
+
+void DrawBackdrop(gfx::Surface& target) {
+    ClearBoard(target);
+    switch (thePuzzle.scene) {
+    case BoardScene::EmptyFrame:
+        DrawBoardFrame(target);
+        DrawBoardGrid(target);
+        DrawVersionCaption(target);
+        break;
+    case BoardScene::Puzzle:
+        drawPuzzleBackdrop(target);
+        break;
+    case BoardScene::Preview:
+        DrawPreview(target);
+        DrawBoardFrame(target);
+        break;
+    }
+}
+
+void DrawMovingThings(gfx::Surface& target) {
+    const PuzzleState& s = thePuzzle;
+    const gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
+    if (s.scene == BoardScene::Puzzle)
+        for (int g = 1; g <= s.cellCount; ++g)
+            for (int j = 1; j <= kPiecesPerCell; ++j)
+                if (!carryingPiece() || g != s.selectedCell || j != s.selectedPiece)
+                    DrawPiece(target, sheet, g, j, s.pieceX[g][j], s.pieceY[g][j]);
+    DrawFiguresAtRest(target);
+    DrawRewardFigure(target);
+    if (carryingPiece())
+        DrawPiece(target, sheet, s.selectedCell, s.selectedPiece,
+                  s.pieceX[s.selectedCell][s.selectedPiece],
+                  s.pieceY[s.selectedCell][s.selectedPiece]);
+    DrawCarriedFigure(target);
+}
+
+void RestoreArea(gfx::Surface& window, const gfx::Box& area) {
+    if (area.empty())
+        return;
+    window.bitBlt(area.x, area.y, area.width, area.height, gfx::BackdropSurface(), area.x, area.y);
+    window.setClip(area);
+    DrawMovingThings(window);
+    window.clearClip();
+}
+
+void RestoreMoved(gfx::Surface& window, const gfx::Box& before, const gfx::Box& after) {
+    const gfx::Box both = before.united(after);
+    if (area(both) <= area(before) + area(after)) {
+        RestoreArea(window, both);
+    } else {
+        RestoreArea(window, before);
+        RestoreArea(window, after);
+    }
+}
+
+void ShowBoardAfresh() {
+    {
+        gfx::BackdropSurface backdrop;
+        DrawBackdrop(backdrop);
+    }
+    gfx::WindowSurface window;
+    RestoreArea(window, {0, 0, window.width(), window.height()});
+}
+
+void KeepOnBoard(int& x, int& y, int width, int height) {
+    const ClientRect& client = thePuzzle.clientRect;
+    x = std::clamp(x, client.left, std::max(client.left, client.right - width));
+    y = std::clamp(y, client.top, std::max(client.top, client.bottom - height));
+}
