@@ -6,20 +6,27 @@
 namespace platform {
 
 bool Archive::ReadString(std::string& line) {
+    LineEnd end;
+    return ReadString(line, end);
+}
+
+bool Archive::ReadString(std::string& line, LineEnd& end) {
     line.clear();
     std::streambuf* buf = in_->rdbuf();
-    bool any = false;
     for (;;) {
         const int c = buf->sbumpc();
         if (c == std::char_traits<char>::eof()) {
             in_->setstate(std::ios::eofbit);
-            return any;
+            end = line.empty() ? LineEnd::Missing : LineEnd::None;
+            return !line.empty();
         }
-        any = true;
-        if (c == '\n')
+        if (c == '\n') {
+            end = LineEnd::Lf;
             return true;
+        }
         if (c == '\r') {
-            if (buf->sgetc() == '\n')
+            end = buf->sgetc() == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+            if (end == LineEnd::CrLf)
                 buf->sbumpc();
             return true;
         }

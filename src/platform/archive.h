@@ -6,6 +6,10 @@
 
 namespace platform {
 
+// How a line ended: Missing when the data ended before the line began, None when it ended in
+// the middle of the line.
+enum class LineEnd : unsigned char { Missing, None, Lf, CrLf, Cr };
+
 class Archive {
   public:
     // A loading archive reads from `in`; a storing one writes to `out`.
@@ -17,6 +21,7 @@ class Archive {
     // Reads the next line without its terminator. LF, CR LF and a lone CR each end a line.
     // At the end of the data the line is empty and the result false.
     bool ReadString(std::string& line);
+    bool ReadString(std::string& line, LineEnd& end);
     // Writes the bytes exactly, adding nothing.
     void WriteString(std::string_view text);
 

@@ -6,8 +6,6 @@
 #include <optional>
 #include <tuple>
 
-using platform::EntryField;
-using platform::EntryTexts;
 using platform::sjis;
 
 namespace {
@@ -28,6 +26,7 @@ TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
     const struct {
         EntryTexts edited;
         std::optional<EntryField> refused;
+        int number = 0; // taken when nothing is refused
     } cases[] = {
         {{"😀", "やま", "mountain", "5"}, Kanji},
         {{"山\n", "やま", "mountain", "5"}, Kanji},
@@ -36,15 +35,18 @@ TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
         {{"山", "やま", "mountain", ""}, Number},
         {{"山", "やま", "mountain", "101"}, Number},
         {{"山", "やま", "mountain", "-1"}, Number},
+        {{"山", "やま", "mountain", "+-1"}, Number},
+        {{"山", "やま", "mountain", "－１"}, Number},
         {{"山", "やま", "mountain", "99999999999999999999"}, Number},
         {{"山", "\n", "mountain", "x"}, Number},
         {{"山", "や\rま", "mountain", "5"}, Reading},
         {{"山", "やま", std::string("moun\0tain", 9), "5"}, English},
         {{"山", "やま", "moun\u0085tain", "5"}, English},
-        {{"漢字漢字", "", "", "0"}, {}},
-        {{"abcdefgh", "", "", "100"}, {}},
-        {{"ｱｲｳｴｵｶｷｸ", "", "", " 51 "}, {}},
-        {{"", "", "", "7"}, {}},
+        {{"漢字漢字", "", "", "0"}, {}, 0},
+        {{"abcdefgh", "", "", "100"}, {}, 100},
+        {{"ｱｲｳｴｵｶｷｸ", "", "", " 51 "}, {}, 51},
+        {{"", "", "", "+7"}, {}, 7},
+        {{"", "", "", "　＋７２"}, {}, 72},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edited.kanji + "|" + c.edited.reading + "|" + c.edited.number);
@@ -57,8 +59,7 @@ TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
         if (c.refused)
             EXPECT_EQ(fields, std::make_tuple(sjis("山"), 5, sjis("やま"), "mountain"));
         else
-            EXPECT_EQ(fields,
-                      std::make_tuple(sjis(c.edited.kanji), std::stoi(c.edited.number), "", ""));
+            EXPECT_EQ(fields, std::make_tuple(sjis(c.edited.kanji), c.number, "", ""));
     }
 }
 

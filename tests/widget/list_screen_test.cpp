@@ -116,14 +116,13 @@ TEST_F(ListScreen, KanjiEditRefusesANinthByteTypedOrPasted) {
     runWordList([&](QDialog& dialog) {
         QLineEdit& kanji = edit(dialog, "kanji");
         kanji.clear();
-        for (int i = 0; i < 3; ++i)
-            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("漢"), {});
-        QApplication::clipboard()->setText("abc");
-        kanji.paste();
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢"));
-        QApplication::clipboard()->setText("ab");
-        kanji.paste();
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
+        for (const char* typed : {"漢", "漢", "漢"})
+            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8(typed),
+                                {});
+        for (const char* pasted : {"abc", "ab"}) {
+            QApplication::clipboard()->setText(pasted);
+            kanji.paste();
+        }
         QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
         QTest::keyClick(&kanji, Qt::Key_X);
         EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
@@ -154,9 +153,8 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
             edit(dialog, field).setText(shown);
         }
         EXPECT_EQ(messages.texts.size(), std::size(refused));
-        EXPECT_FALSE(documentModified());
         edit(dialog, "english").setText("forest");
-        edit(dialog, "number").setText("7");
+        edit(dialog, "number").setText(QString::fromUtf8("７"));
         press(dialog, "ok");
     });
     EXPECT_EQ(std::tie(theWordList[7].kanji, theWordList[7].reading, theWordList[7].english),
@@ -164,26 +162,79 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(theWordList[3].english, "sea");
     EXPECT_EQ(thePuzzle.currentEntry, 3);
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
-    EXPECT_TRUE(documentModified());
     // The board's paint until the pointer moves.
     game.settle();
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
     EXPECT_EQ(thePuzzle.repaintPending, 1);
 }
 
-TEST_F(ListScreen, CancelChangesNothingAndLeavesTheWindowBlankUntilThePointerMoves) {
-    theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+// While the editor is open a click on a row of the list shows that word and its number; a
+// click beside the rows changes nothing, and the board itself takes no click.
+TEST_F(ListScreen, AClickOnARowShowsThatWordInTheEditor) {
+    theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
+    theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
     runWordList([&](QDialog& dialog) {
-        edit(dialog, "kanji").setText(QString::fromUtf8("川"));
-        press(dialog, "cancel");
+        const auto shown = [&] {
+            std::vector<std::string> texts;
+            for (const char* name : {"kanji", "reading", "english", "number"})
+                texts.push_back(edit(dialog, name).text().toStdString());
+            return texts;
+        };
+        game.click(12, 38 + 6 * 18 + 9);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"川", "かわ", "river", "7"}));
+        game.click(900, 36 + 9 * 18 + 1);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"海", "うみ", "sea", "40"}));
+        game.click(500, 36 + 20 * 18 + 1);
+        EXPECT_EQ(shown()[3], "40");
+        edit(dialog, "english").setText("ocean");
+        press(dialog, "ok");
     });
+    EXPECT_EQ(theWordList[40].english, "ocean");
+    EXPECT_EQ(theWordList[7].english, "river");
+    EXPECT_EQ(thePuzzle.selectedPiece, -1);
+    EXPECT_TRUE(documentModified());
+}
+
+// Only a change to a word the file holds asks for a save; Escape and cancel write nothing.
+TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
+    const auto change = [](const char* number) {
+        return [number](QDialog& dialog) {
+            edit(dialog, "kanji").setText(QString::fromUtf8("川"));
+            edit(dialog, "number").setText(number);
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(QDialog&)> user;
+        const char* closer; // a button, or nullptr for Escape
+        bool modified;
+    } cases[] = {
+        {"OK, nothing changed", [](QDialog&) {}, "ok", false},
+        {"OK into slot 0", change("0"), "ok", false},
+        {"OK into slot 51", change("+51"), "ok", false},
+        {"Escape after a change", change("1"), nullptr, false},
+        {"cancel after a change", change("1"), "cancel", false},
+        {"OK after a change", change("1"), "ok", true},
+    };
+    for (const auto& c : cases) {
+        theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+        platform::theDocument()->setModified(false);
+        runWordList([&](QDialog& dialog) {
+            c.user(dialog);
+            if (c.closer)
+                press(dialog, c.closer);
+            else
+                QTest::keyClick(&edit(dialog, "kanji"), Qt::Key_Escape);
+        });
+        EXPECT_EQ(documentModified(), c.modified) << c.what;
+        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.what;
+    }
+    // After a cancel the window stays blank until the pointer moves.
+    runWordList([&](QDialog& dialog) { press(dialog, "cancel"); });
     game.settle();
-    EXPECT_EQ(theWordList[1].kanji, sjis("山"));
-    EXPECT_FALSE(documentModified());
     EXPECT_EQ(countPixels(game.pixels(), QRect(0, 0, 945, 724), notWhite), 0);
     game.move(500, 700);
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
-    EXPECT_EQ(thePuzzle.pieceY[1][1], 380);
 }
 
 } // namespace
