@@ -53,21 +53,23 @@ bool looksLikeUtf8Kana(std::string_view bytes) {
            std::ranges::any_of(bytes, [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
 }
 
-// UTF-8 only when no line is invalid UTF-8 (a character cut off at the very end of the file
+// UTF-8 only when no line is invalid UTF-8 (a character cut off at the end of the file's text
 // excepted) and some line is not plain ASCII, or when the file starts with a byte-order mark.
 // Shift-JIS kana and most kanji start with bytes that UTF-8 allows only inside a character, so
 // a Shift-JIS list is practically never valid UTF-8; an all-ASCII file reads the same either way.
-ListEncoding detectEncoding(bool byteOrderMark, const std::array<std::string, kLinesRead>& raw,
-                            const ListFile& file) {
+ListEncoding detectEncoding(bool byteOrderMark, const std::array<std::string, kLinesRead>& raw) {
     if (byteOrderMark)
         return ListEncoding::Utf8WithMark;
     bool nonAscii = false;
     for (int i = 0; i < kLinesRead; ++i) {
+        if (isAscii(raw[i]))
+            continue;
         const TextCheck check = platform::checkUtf8(raw[i]);
-        const bool cutAtEnd = check == TextCheck::CutShort && file.lines[i].end == LineEnd::None;
+        const bool cutAtEnd = std::all_of(raw.begin() + i + 1, raw.end(),
+                                          [](const std::string& line) { return line.empty(); });
         if (check == TextCheck::Invalid || (check == TextCheck::CutShort && !cutAtEnd))
             return ListEncoding::ShiftJis;
-        nonAscii = nonAscii || !isAscii(raw[i]);
+        nonAscii = true;
     }
     return nonAscii ? ListEncoding::Utf8 : ListEncoding::ShiftJis;
 }
@@ -106,8 +108,10 @@ Decoded decodeLine(std::string_view bytes, int line, ListEncoding encoding) {
         bytes.size() > (encoding == ListEncoding::ShiftJis ? kMaxKanjiBytes : kMaxKanjiUtf8Bytes);
     if (kanji && surelyTooLong)
         return {anomaly, Problem::KanjiTooLong};
-    Decoded decoded =
-        encoding == ListEncoding::ShiftJis ? decodeShiftJis(bytes) : decodeUtf8(bytes);
+    // ASCII reads the same in both encodings.
+    Decoded decoded = isAscii(bytes)                       ? Decoded{std::string(bytes)}
+                      : encoding == ListEncoding::ShiftJis ? decodeShiftJis(bytes)
+                                                           : decodeUtf8(bytes);
     if (kanji && decoded.problem == Problem::NoShiftJisForm)
         decoded.text = anomaly;
     if (kanji && decoded.text.size() > kMaxKanjiBytes)
@@ -212,7 +216,7 @@ void LoadWordList(platform::Archive& archive) {
     const bool byteOrderMark = raw[0].starts_with(kByteOrderMark);
     if (byteOrderMark)
         raw[0].erase(0, kByteOrderMark.size());
-    file.encoding = detectEncoding(byteOrderMark, raw, file);
+    file.encoding = detectEncoding(byteOrderMark, raw);
 
     std::array<WordEntry, kWordCount> words;
     std::vector<std::pair<int, Problem>> problems;
