@@ -267,9 +267,10 @@ TEST_F(FileCommands, AHugeListIsHeldOnceAndOneTooLargeForMemoryIsReported) {
     EXPECT_EQ(theWordList[1].kanji, sjis("異常Data"));
 }
 
-// Qt's own dialogs speak Japanese like the game: the save question and the file dialogs.
-TEST_F(FileCommands, TheSaveQuestionAndTheFileDialogsAreInJapanese) {
-    const auto buttonsOfTheNextDialog = [](QStringList& texts) {
+// Qt's own dialogs speak Japanese like the game: the save question and the file dialog.
+TEST_F(FileCommands, TheSaveQuestionAndTheFileDialogAreInJapanese) {
+    // The visible buttons of the dialog that opens next, which is then closed.
+    const auto buttonsOfNextDialog = [](QStringList& texts) {
         QTimer::singleShot(0, [&texts] {
             QWidget* dialog = QApplication::activeModalWidget();
             for (const QPushButton* button : dialog->findChildren<QPushButton*>())
@@ -278,19 +279,16 @@ TEST_F(FileCommands, TheSaveQuestionAndTheFileDialogsAreInJapanese) {
             static_cast<QDialog*>(dialog)->reject();
         });
     };
-    QStringList question, open, saveAs;
+    QStringList question, open;
     editFirstWord();
-    buttonsOfTheNextDialog(question);
+    buttonsOfNextDialog(question);
     EXPECT_FALSE(close());
-    buttonsOfTheNextDialog(open);
+    buttonsOfNextDialog(open);
     platform::askFileName(platform::FileDialogKind::Open, "");
-    buttonsOfTheNextDialog(saveAs);
-    platform::askFileName(platform::FileDialogKind::Save, "");
-    for (QStringList* texts : {&question, &open, &saveAs})
-        texts->sort();
+    question.sort();
+    open.sort();
     EXPECT_EQ(question, QStringList({"キャンセル", "保存", "変更を破棄"}));
     EXPECT_EQ(open, QStringList({"キャンセル", "開く(&O)"}));
-    EXPECT_EQ(saveAs, QStringList({"キャンセル", "保存(&S)"}));
     document().setModified(false);
 }
 

@@ -174,60 +174,43 @@ TEST_F(ListScreen, AClickOnARowShowsThatWordInTheEditor) {
     theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
     theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
     runWordList([&](QDialog& dialog) {
-        const auto shown = [&] {
-            std::vector<std::string> texts;
-            for (const char* name : {"kanji", "reading", "english", "number"})
-                texts.push_back(edit(dialog, name).text().toStdString());
-            return texts;
-        };
-        game.click(12, 38 + 6 * 18 + 9);
-        EXPECT_EQ(shown(), (std::vector<std::string>{"川", "かわ", "river", "7"}));
-        game.click(900, 36 + 9 * 18 + 1);
-        EXPECT_EQ(shown(), (std::vector<std::string>{"海", "うみ", "sea", "40"}));
-        game.click(500, 36 + 20 * 18 + 1);
-        EXPECT_EQ(shown()[3], "40");
+        for (const auto& [x, y, kanji, number] :
+             {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"), std::tuple(900, 36 + 9 * 18, "海", "40"),
+              std::tuple(500, 36 + 20 * 18 + 1, "海", "40")}) {
+            game.click(x, y);
+            EXPECT_EQ(edit(dialog, "kanji").text().toStdString(), kanji) << number;
+            EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
+        }
         edit(dialog, "english").setText("ocean");
         press(dialog, "ok");
     });
     EXPECT_EQ(theWordList[40].english, "ocean");
-    EXPECT_EQ(theWordList[7].english, "river");
     EXPECT_EQ(thePuzzle.selectedPiece, -1);
-    EXPECT_TRUE(documentModified());
 }
 
 // Only a change to a word the file holds asks for a save; Escape and cancel write nothing.
 TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
-    const auto change = [](const char* number) {
-        return [number](QDialog& dialog) {
-            edit(dialog, "kanji").setText(QString::fromUtf8("川"));
-            edit(dialog, "number").setText(number);
-        };
-    };
     const struct {
-        const char* what;
-        std::function<void(QDialog&)> user;
+        const char *kanji, *number;
         const char* closer; // a button, or nullptr for Escape
         bool modified;
     } cases[] = {
-        {"OK, nothing changed", [](QDialog&) {}, "ok", false},
-        {"OK into slot 0", change("0"), "ok", false},
-        {"OK into slot 51", change("+51"), "ok", false},
-        {"Escape after a change", change("1"), nullptr, false},
-        {"cancel after a change", change("1"), "cancel", false},
-        {"OK after a change", change("1"), "ok", true},
+        {"山", "1", "ok", false},    {"川", "0", "ok", false},     {"川", "+51", "ok", false},
+        {"川", "1", nullptr, false}, {"川", "1", "cancel", false}, {"川", "1", "ok", true},
     };
     for (const auto& c : cases) {
         theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
         platform::theDocument()->setModified(false);
         runWordList([&](QDialog& dialog) {
-            c.user(dialog);
+            edit(dialog, "kanji").setText(QString::fromUtf8(c.kanji));
+            edit(dialog, "number").setText(c.number);
             if (c.closer)
                 press(dialog, c.closer);
             else
                 QTest::keyClick(&edit(dialog, "kanji"), Qt::Key_Escape);
         });
-        EXPECT_EQ(documentModified(), c.modified) << c.what;
-        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.what;
+        EXPECT_EQ(documentModified(), c.modified) << c.kanji << c.number << c.closer;
+        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
     }
     // After a cancel the window stays blank until the pointer moves.
     runWordList([&](QDialog& dialog) { press(dialog, "cancel"); });
