@@ -21,8 +21,14 @@ std::string helpFilePath(const std::string& workingDirectory) {
 
 } // namespace
 
+// Without a word the command would seem to do nothing: say which file could not be shown.
 void OnHelpUsage() {
-    platform::openWithDesktop(helpFilePath(thePuzzle.workingDirectory));
+    const std::string path = helpFilePath(thePuzzle.workingDirectory);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        platform::messageBox("説明書が見つかりません。\n" + path);
+    else if (!platform::openWithDesktop(path))
+        platform::messageBox("説明書を開けるプログラムが見つかりません。\n" + path);
 }
 
 void OnAppAbout() {

@@ -4,6 +4,7 @@
 #include "app/settings_commands.h"
 #include "gfx/fonts.h"
 #include "platform/message_box.h"
+#include "platform/toolkit_language.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +18,7 @@ void InitialiseToolkit() {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QString::fromUtf8(platform::kAppTitle));
     gfx::registerJapaneseFonts();
+    platform::loadToolkitTranslations();
 }
 
 CTorvexApp::CTorvexApp() : document_(content_, "トルベ") {}

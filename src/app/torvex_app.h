@@ -1,5 +1,6 @@
 #pragma once
 // The application: start-up, the one document, frame and view, and the message loop.
+#include "app/board_player.h"
 #include "board/torvex_view.h"
 #include "platform/document.h"
 #include "platform/frame_window.h"
@@ -22,6 +23,7 @@ class CTorvexApp {
   private:
     void updateCaption();
 
+    BoardPlayer player_;
     CTorvexDoc content_;
     platform::Document document_;
     CTorvexView viewHandler_;

@@ -1,29 +1,51 @@
 #include "platform/archive.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
 namespace platform {
 
 bool Archive::ReadString(std::string& line) {
+    LineEnd end;
+    return ReadString(line, end);
+}
+
+bool Archive::readAhead() {
+    constexpr std::size_t kBlock = 64 * 1024;
+    ahead_.resize(kBlock);
+    // The stream buffer itself, not the stream: the stream would turn a read error into an
+    // end of file, and a list cut short would replace the one in memory.
+    ahead_.resize(static_cast<std::size_t>(
+        in_->rdbuf()->sgetn(ahead_.data(), static_cast<std::streamsize>(kBlock))));
+    aheadPos_ = 0;
+    if (ahead_.empty())
+        in_->setstate(std::ios::eofbit);
+    return !ahead_.empty();
+}
+
+bool Archive::ReadString(std::string& line, LineEnd& end) {
     line.clear();
-    std::streambuf* buf = in_->rdbuf();
-    bool any = false;
     for (;;) {
-        const int c = buf->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            in_->setstate(std::ios::eofbit);
-            return any;
+        if (aheadPos_ == ahead_.size() && !readAhead()) {
+            end = line.empty() ? LineEnd::Missing : LineEnd::None;
+            return !line.empty();
         }
-        any = true;
-        if (c == '\n')
-            return true;
-        if (c == '\r') {
-            if (buf->sgetc() == '\n')
-                buf->sbumpc();
-            return true;
+        const auto from = ahead_.begin() + static_cast<std::ptrdiff_t>(aheadPos_);
+        const auto stop =
+            std::find_if(from, ahead_.end(), [](char c) { return c == '\n' || c == '\r'; });
+        line.append(from, stop);
+        aheadPos_ = static_cast<std::size_t>(stop - ahead_.begin());
+        if (stop == ahead_.end())
+            continue;
+        ++aheadPos_;
+        end = *stop == '\n' ? LineEnd::Lf : LineEnd::Cr;
+        if (end == LineEnd::Cr && (aheadPos_ < ahead_.size() || readAhead()) &&
+            ahead_[aheadPos_] == '\n') {
+            ++aheadPos_;
+            end = LineEnd::CrLf;
         }
-        line.push_back(static_cast<char>(c));
+        return true;
     }
 }
 

@@ -10,48 +10,57 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace platform {
 namespace {
 
-// A word list is read as its first 150 lines; whatever follows is never needed, so a huge
-// file costs no more memory than those lines.
-constexpr int kLinesRead = 150;
-
 Document* currentDocument = nullptr;
 
-std::string reasonText(int error) {
-    return error ? std::strerror(error) : "read error";
+FileProblem problemOf(int error) {
+    switch (error) {
+    case ENOENT:
+        return FileProblem::Missing;
+    case EACCES:
+    case EPERM:
+        return FileProblem::NoPermission;
+    case EISDIR:
+        return FileProblem::Folder;
+    case ENOMEM:
+        return FileProblem::NoMemory;
+    }
+    return FileProblem::Other;
 }
 
-// Reads the leading lines of a file, each ended by LF. Returns an error text on failure.
-std::string readLeadingLines(const std::string& path, std::string& lines) {
+FileFailure openFailure(const std::string& path, int error) {
+    return {false, path, problemOf(error), error ? std::strerror(error) : "read error"};
+}
+
+// Reads the file through the content, straight from the file: its bytes are held once, by the
+// content. The failure, if any.
+std::optional<FileFailure> readInto(DocumentContent& content, const std::string& path) {
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
     if (std::filesystem::is_directory(status))
-        return "フォルダーはデータとして開けません";
+        return FileFailure{false, path, FileProblem::Folder, {}};
     // A named pipe would be waited on for ever and a device may never end: only files are read.
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return "ふつうのファイルではないので開けません";
+        return FileFailure{false, path, FileProblem::NotAFile, {}};
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return reasonText(errno);
-    Archive archive = Archive::loading(in);
-    std::string line;
+        return openFailure(path, errno);
     try {
-        for (int i = 0; i < kLinesRead && archive.ReadString(line); ++i) {
-            lines += line;
-            lines += '\n';
-        }
+        Archive archive = Archive::loading(in);
+        content.Serialize(archive);
     } catch (const std::ios_base::failure&) {
         // libstdc++'s file buffer throws on a failed read (an I/O error, a file that vanished).
-        return reasonText(errno);
+        return openFailure(path, errno);
+    } catch (const std::bad_alloc&) {
+        return FileFailure{false, path, FileProblem::NoMemory, {}};
     }
-    if (in.bad())
-        return reasonText(errno);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -83,14 +92,10 @@ void Document::setPath(const std::string& path) {
 }
 
 bool Document::open(const std::string& path) {
-    std::string lines;
-    if (const std::string error = readLeadingLines(path, lines); !error.empty()) {
-        messageBox(path + " を開けませんでした。\n" + error);
+    if (const auto failure = readInto(content_, path)) {
+        messageBox(content_.failureText(*failure));
         return false;
     }
-    std::istringstream in(std::move(lines));
-    Archive archive = Archive::loading(in);
-    content_.Serialize(archive);
     setPath(path);
     modified_ = false;
     if (onChanged)
@@ -110,7 +115,10 @@ bool Document::storeTo(const std::string& path) {
                              static_cast<qint64>(bytes.size()) &&
                          file.commit();
     if (!written) {
-        messageBox(path + " に保存できませんでした。\n" + file.errorString().toStdString());
+        const FileProblem problem = file.error() == QFileDevice::PermissionsError
+                                        ? FileProblem::NoPermission
+                                        : FileProblem::Other;
+        messageBox(content_.failureText({true, path, problem, file.errorString().toStdString()}));
         return false;
     }
     setPath(path);

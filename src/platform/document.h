@@ -8,11 +8,25 @@
 
 namespace platform {
 
+// Why a file could not be opened or saved.
+enum class FileProblem { Missing, NoPermission, Folder, NotAFile, NoMemory, Other };
+
+struct FileFailure {
+    bool saving;
+    std::string path;
+    FileProblem problem;
+    std::string detail; // the system's own words, for FileProblem::Other
+};
+
 class DocumentContent {
   public:
     virtual ~DocumentContent() = default;
+    // Loading reads everything it needs before it changes anything: a read that fails (an
+    // exception out of the archive) leaves the content as it was.
     virtual void Serialize(Archive& archive) = 0;
     virtual bool OnNewDocument() { return true; }
+    // The message that tells the user about a failed open or save.
+    virtual std::string failureText(const FileFailure& failure) const = 0;
 };
 
 class Document {
@@ -22,8 +36,8 @@ class Document {
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    // Reads the file into the content. A file that cannot be read is reported and nothing
-    // of the document changes; the result is false.
+    // Reads the file into the content. A file that cannot be read, or for which memory runs
+    // out, is reported and nothing of the document changes; the result is false.
     bool open(const std::string& path);
     // Writes to the document's file, asking for a name while it has none. The old file is
     // replaced only by a complete new one: a failed save leaves it as it was.

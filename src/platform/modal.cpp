@@ -1,6 +1,7 @@
 #include "platform/modal.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <utility>
 
 namespace platform {
@@ -12,11 +13,17 @@ void setModalHook(ModalHook h) {
     hook = std::move(h);
 }
 
-int runModal(QDialog& dialog) {
-    if (!hook)
+int runModal(QDialog& dialog, bool blockOwner) {
+    if (!hook && blockOwner)
         return dialog.exec();
-    dialog.setModal(true);
+    dialog.setModal(blockOwner);
     dialog.show();
+    if (!hook) {
+        QEventLoop loop;
+        QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        return dialog.result();
+    }
     const int result = hook(dialog);
     dialog.hide();
     return result;

@@ -7,8 +7,10 @@ class QDialog;
 
 namespace platform {
 
-// Runs the dialog modally; returns QDialog::Accepted (1) for OK, anything else for cancel.
-int runModal(QDialog& dialog);
+// Runs the dialog modally; returns QDialog::Accepted (1) for OK, anything else for cancel. With
+// blockOwner false Qt leaves the other windows open to input: the caller then decides what
+// reaches them while the dialog runs.
+int runModal(QDialog& dialog, bool blockOwner = true);
 
 // The hook gets the open dialog and returns the dialog's result (it may call accept() itself).
 using ModalHook = std::function<int(QDialog& dialog)>;

@@ -14,12 +14,10 @@ void setShellOpenHook(ShellOpenHook h) {
     hook = std::move(h);
 }
 
-void openWithDesktop(const std::string& path) {
-    if (hook) {
-        hook(path);
-        return;
-    }
-    QDesktopServices::openUrl(
+bool openWithDesktop(const std::string& path) {
+    if (hook)
+        return hook(path);
+    return QDesktopServices::openUrl(
         QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
 }
 

@@ -7,10 +7,10 @@
 namespace platform {
 
 // No shell stands in between: quotes, spaces, ";" or "$()" in the path are just characters of
-// the file's name. Whether a program was found is not reported.
-void openWithDesktop(const std::string& path);
+// the file's name. False when the desktop has no program for it.
+bool openWithDesktop(const std::string& path);
 
-using ShellOpenHook = std::function<void(const std::string& path)>;
+using ShellOpenHook = std::function<bool(const std::string& path)>;
 void setShellOpenHook(ShellOpenHook hook); // empty: the desktop opens files again
 
 } // namespace platform

@@ -1,15 +1,16 @@
 #include "wordlist/entry_editor.h"
 
 #include "gfx/fonts.h"
+#include "platform/form_dialog.h"
 #include "platform/sjis.h"
 #include "wordlist/word_list.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
 
-using platform::EntryField;
-using platform::EntryProblem;
+using platform::DialogRect;
 
 constexpr int kLowestSlot = 0;
 constexpr int kHighestSlot = kSlotCount - 1;
@@ -54,14 +55,20 @@ std::optional<EntryProblem> takeKanji(const std::string& edited, const std::stri
     return std::nullopt;
 }
 
+// The number may be typed with the input method on (full-width digits and signs), with an
+// optional sign and spaces round it.
 std::optional<EntryProblem> takeNumber(std::string_view edited, int& number) {
-    const auto first = edited.find_first_not_of(' ');
-    const auto last = edited.find_last_not_of(' ');
-    if (first == std::string_view::npos)
+    const std::string narrow = platform::narrowWidth(edited);
+    const auto first = narrow.find_first_not_of(' ');
+    const auto last = narrow.find_last_not_of(' ');
+    if (first == std::string::npos)
         return EntryProblem{EntryField::Number, "整数を入力してください。"};
-    const char* end = edited.data() + last + 1;
+    const char* begin = narrow.data() + first;
+    const char* end = narrow.data() + last + 1;
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
     long long value = 0;
-    const auto [stop, error] = std::from_chars(edited.data() + first, end, value);
+    const auto [stop, error] = std::from_chars(begin, end, value);
     if (stop != end || error == std::errc::invalid_argument)
         return EntryProblem{EntryField::Number, "整数を入力してください。"};
     if (error == std::errc::result_out_of_range || value < kLowestSlot || value > kHighestSlot)
@@ -70,14 +77,47 @@ std::optional<EntryProblem> takeNumber(std::string_view edited, int& number) {
     return std::nullopt;
 }
 
+// Shift-JIS bytes of a text, stopping once past the limit. A character with no Shift-JIS form
+// counts one byte: it stands for a byte of the word list that could not be read.
+std::size_t shiftJisLength(const std::string& utf8, std::size_t limit) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < utf8.size() && bytes <= limit;) {
+        std::size_t length = 1;
+        while (i + length < utf8.size() &&
+               (static_cast<unsigned char>(utf8[i + length]) & 0xC0) == 0x80)
+            ++length;
+        const auto encoded = platform::utf8ToSjis(std::string_view(utf8).substr(i, length));
+        bytes += encoded ? encoded->size() : 1;
+        i += length;
+    }
+    return bytes;
+}
+
+// The dialog as laid out in dialog units; the fields in tab order.
+// clang-format off
+struct FieldLayout {
+    EntryField field;
+    const char* label;
+    DialogRect labelRect, editRect;
+    const char* name;
+    std::string EntryTexts::*text;
+};
+const FieldLayout kFields[] = {
+    {EntryField::Kanji, "漢字 (&K)", {19, 18, 40, 20}, {69, 15, 110, 26}, "kanji", &EntryTexts::kanji},
+    {EntryField::Reading, "よみ (&Y)", {18, 48, 40, 20}, {69, 45, 110, 26}, "reading", &EntryTexts::reading},
+    {EntryField::English, "Ｅｎｇｌｉｓｈ (&E)", {18, 79, 38, 20}, {69, 75, 110, 26}, "english", &EntryTexts::english},
+    {EntryField::Number, "Ｎｏ．(&N)", {18, 111, 30, 20}, {53, 108, 52, 26}, "number", &EntryTexts::number},
+};
+// clang-format on
+
 } // namespace
 
-platform::EntryTexts CEntryEditDlg::TextsToShow() const {
+EntryTexts CEntryEditDlg::TextsToShow() const {
     return {platform::sjisToUtf8Lossy(m_kanji), platform::sjisToUtf8Lossy(m_reading),
             platform::sjisToUtf8Lossy(m_english), std::to_string(m_number)};
 }
 
-std::optional<EntryProblem> CEntryEditDlg::DoDataExchange(const platform::EntryTexts& edited) {
+std::optional<EntryProblem> CEntryEditDlg::DoDataExchange(const EntryTexts& edited) {
     std::string kanji, reading, english;
     int number = 0;
     std::optional<EntryProblem> problem = takeKanji(edited.kanji, m_kanji, kanji);
@@ -97,7 +137,51 @@ std::optional<EntryProblem> CEntryEditDlg::DoDataExchange(const platform::EntryT
 }
 
 bool CEntryEditDlg::DoModal() {
-    return platform::runEntryDialog(
-        {gfx::kFacePGothic, kMaxKanjiBytes, TextsToShow(),
-         [this](const platform::EntryTexts& edited) { return DoDataExchange(edited); }});
+    platform::FormSetup setup{"入力＆編集",
+                              gfx::kFacePGothic,
+                              {230, 268, 206, 175},
+                              {},
+                              {38, 143, 50, 19},
+                              {96, 144, 50, 19},
+                              "ｷｬﾝｾﾙ",
+                              {},
+                              {}};
+    const EntryTexts shown = TextsToShow();
+    for (const FieldLayout& f : kFields)
+        setup.fields.push_back({f.label, f.labelRect, f.editRect, f.name, shown.*f.text, {}});
+    // The kanji edit takes no typing or paste that would pass 8 Shift-JIS bytes, rather than
+    // cutting a paste short.
+    setup.fields.front().accepts = [](const std::string& utf8) {
+        return shiftJisLength(utf8, kMaxKanjiBytes) <= kMaxKanjiBytes;
+    };
+    setup.takeTexts =
+        [this](const std::vector<std::string>& texts) -> std::optional<platform::FormProblem> {
+        EntryTexts edited;
+        for (std::size_t i = 0; i < std::size(kFields); ++i)
+            edited.*kFields[i].text = texts[i];
+        const auto problem = DoDataExchange(edited);
+        if (!problem)
+            return std::nullopt;
+        const auto at = std::ranges::find(kFields, problem->field, &FieldLayout::field);
+        return platform::FormProblem{static_cast<std::size_t>(at - std::begin(kFields)),
+                                     problem->message};
+    };
+    if (wordAt)
+        setup.boardClicked = [this](int x, int y) -> std::optional<std::vector<std::string>> {
+            const int k = wordAt(x, y);
+            if (k == 0)
+                return std::nullopt;
+            ShowWord(k);
+            const EntryTexts texts = TextsToShow();
+            return std::vector<std::string>{texts.kanji, texts.reading, texts.english,
+                                            texts.number};
+        };
+    return platform::runFormDialog(setup);
+}
+
+void CEntryEditDlg::ShowWord(int k) {
+    m_number = k;
+    m_kanji = theWordList[k].kanji;
+    m_reading = theWordList[k].reading;
+    m_english = theWordList[k].english;
 }

@@ -1,10 +1,24 @@
 #pragma once
 // The entry editor: one word's texts and slot number while they are edited, and the rules that
 // carry them between the word list's Shift-JIS bytes and the editor's edits.
-#include "platform/entry_dialog.h"
-
+#include <functional>
 #include <optional>
 #include <string>
+
+enum class EntryField { Kanji, Reading, English, Number };
+
+// The edits' texts, UTF-8.
+struct EntryTexts {
+    std::string kanji;
+    std::string reading;
+    std::string english;
+    std::string number;
+};
+
+struct EntryProblem {
+    EntryField field;
+    std::string message; // UTF-8
+};
 
 class CEntryEditDlg {
   public:
@@ -12,14 +26,19 @@ class CEntryEditDlg {
     int m_number = 0;
     std::string m_reading;
     std::string m_english;
+    // The word whose row lies at a point of the board, 0 for none. While the editor is open a
+    // click on a row shows that word in it.
+    std::function<int(int x, int y)> wordAt;
 
     // Shows the editor over the main window. True when OK closed it; the fields then hold
     // what the edits held.
     bool DoModal();
 
+    // Takes word k's texts and number into the fields.
+    void ShowWord(int k);
     // The texts the edits open with.
-    platform::EntryTexts TextsToShow() const;
+    EntryTexts TextsToShow() const;
     // Takes the edits' texts back, as OK does: the kanji, the number, the reading and the
     // English in this order. The first that cannot be taken is returned and no field changes.
-    std::optional<platform::EntryProblem> DoDataExchange(const platform::EntryTexts& edited);
+    std::optional<EntryProblem> DoDataExchange(const EntryTexts& edited);
 };

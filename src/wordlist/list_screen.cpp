@@ -1,12 +1,13 @@
 #include "wordlist/list_screen.h"
 
-#include "board/board_drawing.h"
-#include "board/navigation.h"
-#include "board/puzzle_state.h"
+#include "gfx/surface.h"
 #include "platform/document.h"
 #include "platform/sjis.h"
 #include "wordlist/entry_editor.h"
 #include "wordlist/word_list.h"
+#include "wordlist/word_list_player.h"
+
+#include <tuple>
 
 namespace {
 
@@ -17,9 +18,20 @@ struct Column {
     int first, last; // entries
     int top;         // of the first row
     int markX, numberX, textX;
+    int right; // the end of a row a click finds
 };
 // The right column starts two pixels higher than the left.
-constexpr Column kColumns[] = {{1, 30, 38, 10, 30, 50}, {31, 50, 36, 410, 430, 450}};
+constexpr Column kColumns[] = {{1, 30, 38, 10, 30, 50, 410}, {31, 50, 36, 410, 430, 450, 945}};
+
+// The word whose row, mark to window edge or next column, holds the point; 0 for none.
+int wordAt(int x, int y) {
+    for (const Column& column : kColumns) {
+        const int row = y >= column.top ? (y - column.top) / kRowStep : -1;
+        if (x >= column.markX && x < column.right && row >= 0 && row <= column.last - column.first)
+            return column.first + row;
+    }
+    return 0;
+}
 
 void drawRed(gfx::Surface& screen, int x, int y, const std::string& text) {
     screen.setTextColour(kRed);
@@ -46,7 +58,7 @@ std::string rowText(const WordEntry& entry) {
 void drawRow(gfx::Surface& screen, const Column& column, int k) {
     static const std::string solvedMark = platform::sjis("○");
     const int y = column.top + kRowStep * (k - column.first);
-    if (thePuzzle.solvedFlags[k])
+    if (wordListPlayer()->solved(k))
         drawRed(screen, column.markX, y, solvedMark);
     screen.textOut(column.numberX, y, std::to_string(k));
     screen.textOut(column.textX, y, rowText(theWordList[k]));
@@ -59,20 +71,25 @@ void drawListScreen(gfx::Surface& screen) {
             drawRow(screen, column, k);
 }
 
-// The editor opens on the current word; OK writes into the slot its number field names, which
-// need not be the current word's.
+bool sameTexts(const WordEntry& a, const WordEntry& b) {
+    return std::tie(a.kanji, a.reading, a.english) == std::tie(b.kanji, b.reading, b.english);
+}
+
+// The editor opens on the current word, or the word whose row is clicked; OK writes into the slot
+// its number field names, which need not be the current word's. Only a change to a word the file
+// holds asks for a save.
 void editEntry() {
-    const WordEntry& current = theWordList[thePuzzle.currentEntry];
     CEntryEditDlg editor;
-    editor.m_number = thePuzzle.currentEntry;
-    editor.m_kanji = current.kanji;
-    editor.m_reading = current.reading;
-    editor.m_english = current.english;
+    editor.ShowWord(wordListPlayer()->currentWord());
+    editor.wordAt = wordAt;
     if (!editor.DoModal())
         return;
-    theWordList[editor.m_number] = {editor.m_kanji, editor.m_reading, editor.m_english};
-    if (platform::Document* document = platform::theDocument())
+    const WordEntry edited{editor.m_kanji, editor.m_reading, editor.m_english};
+    const bool saved = editor.m_number >= 1 && editor.m_number <= kWordCount;
+    platform::Document* document = platform::theDocument();
+    if (saved && document && !sameTexts(theWordList[editor.m_number], edited))
         document->setModified(true);
+    theWordList[editor.m_number] = edited;
 }
 
 } // namespace
@@ -80,12 +97,12 @@ void editEntry() {
 void OnWordList() {
     {
         gfx::WindowSurface screen;
-        ClearBoard(screen);
+        wordListPlayer()->clearBoard(screen);
         drawListScreen(screen);
         // The editor's loop does not return here until it closes: show the list behind it.
         screen.showNow();
         editEntry();
     }
     // The board comes back with the current word, as edited, to be set up at the next move.
-    PreviewCurrentWord();
+    wordListPlayer()->editorClosed();
 }

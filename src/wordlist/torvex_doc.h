@@ -5,4 +5,5 @@
 class CTorvexDoc : public platform::DocumentContent {
   public:
     void Serialize(platform::Archive& archive) override;
+    std::string failureText(const platform::FileFailure& failure) const override;
 };

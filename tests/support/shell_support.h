@@ -102,11 +102,15 @@ class SaveQuestionScript {
     int asked = 0;
 };
 
-// Paths handed to the desktop to open, recorded instead of opened.
+// Paths handed to the desktop to open, recorded instead of opened; `opens` tells whether the
+// desktop had a program for them.
 class ShellOpenRecorder {
   public:
-    ShellOpenRecorder() {
-        platform::setShellOpenHook([this](const std::string& path) { paths.push_back(path); });
+    explicit ShellOpenRecorder(bool opens = true) {
+        platform::setShellOpenHook([this, opens](const std::string& path) {
+            paths.push_back(path);
+            return opens;
+        });
     }
     ~ShellOpenRecorder() { platform::setShellOpenHook({}); }
     std::vector<std::string> paths;

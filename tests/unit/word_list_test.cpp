@@ -1,4 +1,5 @@
-// The word list file: byte-exact load and store, line ends, short files, over-long kanji.
+// The word list file in both encodings: the same words from Shift-JIS and UTF-8 however the lines
+// end, stores that give back the file read, and what is wrong with a file told in one message.
 #include "platform/archive.h"
 #include "support/test_support.h"
 
@@ -10,8 +11,19 @@ using platform::sjis;
 
 namespace {
 
-auto fieldsOf(const WordEntry& entry) {
-    return std::tie(entry.kanji, entry.reading, entry.english);
+namespace fs = std::filesystem;
+const std::vector<std::vector<std::string>> kWords = {
+    {"犬", "いぬ", "dog"}, {"路面電車", "ろめんでんしゃ", "tram"}, {"表", "ひょう", "table"}};
+
+// kWords as a file: Shift-JIS or UTF-8 (with its mark), each line ended as `ends` says.
+std::string listFile(bool utf8, const std::array<const char*, 3>& ends, const char* mark = "") {
+    std::string bytes = mark;
+    for (size_t line = 0; line < 150; ++line) {
+        const size_t k = line / 3;
+        const std::string text = k < kWords.size() ? kWords[k][line % 3] : "";
+        bytes += (utf8 ? text : sjis(text)) + ends[line % 3];
+    }
+    return bytes;
 }
 
 class WordListFile : public ::testing::Test {
@@ -19,10 +31,15 @@ class WordListFile : public ::testing::Test {
     void SetUp() override { resetProgramState(); }
     void TearDown() override { resetProgramState(); }
 
-    static void load(const std::string& bytes) {
-        std::istringstream in(bytes);
+    static std::vector<std::tuple<std::string, std::string, std::string>> load(std::string bytes) {
+        std::istringstream in(std::move(bytes));
         platform::Archive archive = platform::Archive::loading(in);
         LoadWordList(archive);
+        std::vector<std::tuple<std::string, std::string, std::string>> words;
+        for (int k = 1; k <= kWordCount; ++k)
+            words.emplace_back(theWordList[k].kanji, theWordList[k].reading,
+                               theWordList[k].english);
+        return words;
     }
     static std::string store() {
         std::ostringstream out;
@@ -33,83 +50,86 @@ class WordListFile : public ::testing::Test {
     MessageRecorder messages;
 };
 
-TEST_F(WordListFile, StoreThenLoadGivesEveryByteBack) {
-    // Bytes that are no round trip through Unicode, invalid Shift-JIS, NUL and a long line.
-    std::string odd = std::string("\xED\x40\x87\x90\xFF\x80", 6) + std::string(1, '\0') + "%s%d";
-    theWordList[1] = {sjis("犬"), sjis("いぬ"), "dog"};
-    theWordList[2] = {std::string("\x95\x5C", 2), odd, std::string(1 << 20, 'x')};
-    theWordList[50] = {sjis("歯"), "", "teeth"};
-    const WordList before = theWordList;
-    const std::string bytes = store();
-    theWordList = WordList{};
-    load(bytes);
-    for (int k = 1; k <= kWordCount; ++k)
-        EXPECT_EQ(fieldsOf(theWordList[k]), fieldsOf(before.entries[k])) << k;
-    EXPECT_EQ(store(), bytes);
-    EXPECT_TRUE(messages.texts.empty());
-}
-
-TEST_F(WordListFile, WritesLfLfCrLfFiftyTimes) {
-    theWordList[3] = {"a", "b", "c"};
-    std::string expected;
-    for (int k = 1; k <= kWordCount; ++k)
-        expected += k == 3 ? "a\nb\nc\r\n" : "\n\n\r\n";
-    EXPECT_EQ(store(), expected);
-}
-
-// Any line end ends a line, so files of other systems keep their words; a short file leaves
-// the words it does not reach empty.
-TEST_F(WordListFile, ReadsEveryLineEndAndShortFiles) {
+// Loaded, each form gives the words of the Shift-JIS file; stored, each gives back its bytes.
+TEST_F(WordListFile, EveryEncodingAndLineEndReadsAsTheShiftJisTwinAndStoresBackItsBytes) {
+    const auto twin = load(listFile(false, {"\n", "\n", "\r\n"}));
     const struct {
+        const char* what;
         std::string bytes;
-        int entry;
-        const char *kanji, *reading, *english;
+        ListEncoding encoding;
     } rows[] = {
-        {"犬\r\nいぬ\r\ndog\r\n猫\r\nねこ\r\ncat\r\n", 2, "猫", "ねこ", "cat"},
-        {"abc\rdef\rghi\r", 1, "abc", "def", "ghi"},
-        {"1\n2\n3\n4\n5\n6\n7\n8\n9\nK", 3, "7", "8", "9"},
-        {"1\n2\n3\n4\n5\n6\n7\n8\n9\nK", 4, "K", "", ""},
-        {"1\n2\n3\n4\n5\n6\n7\n8\n9\nK", 50, "", "", ""},
-        {"", 1, "", "", ""},
+        {"Shift-JIS", listFile(false, {"\n", "\n", "\r\n"}), ListEncoding::ShiftJis},
+        {"Shift-JIS, CR only", listFile(false, {"\r", "\r", "\r"}), ListEncoding::ShiftJis},
+        {"UTF-8", listFile(true, {"\n", "\n", "\r\n"}), ListEncoding::Utf8},
+        {"UTF-8, LF only", listFile(true, {"\n", "\n", "\n"}), ListEncoding::Utf8},
+        {"UTF-8, CR LF", listFile(true, {"\r\n", "\r\n", "\r\n"}), ListEncoding::Utf8},
+        {"UTF-8 with its mark", listFile(true, {"\n", "\r", "\r\n"}, "\xEF\xBB\xBF"),
+         ListEncoding::Utf8WithMark},
     };
     for (const auto& row : rows) {
-        theWordList[row.entry] = {"old", "old", "old"};
-        thePuzzle.listReloaded = 0;
-        load(sjis(row.bytes));
-        EXPECT_EQ(fieldsOf(theWordList[row.entry]),
-                  std::make_tuple(sjis(row.kanji), sjis(row.reading), sjis(row.english)))
-            << row.bytes;
-        EXPECT_EQ(thePuzzle.listReloaded, 1);
+        EXPECT_EQ(load(row.bytes), twin) << row.what;
+        EXPECT_EQ(theWordList.file.encoding, row.encoding) << row.what;
+        EXPECT_EQ(store(), row.bytes) << row.what;
     }
     EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(WordListFile, KanjiOfNineBytesIsReplacedAndReportedOnce) {
-    load(wordListBytes({{"路面電車", "ろめんでんしゃ", "tram"},
-                        {"路面電車x", "a", "b"},
-                        {"123456789", "c", "d"}}));
-    EXPECT_EQ(theWordList[1].kanji, sjis("路面電車"));
-    EXPECT_EQ(fieldsOf(theWordList[2]), std::make_tuple(sjis("異常Data"), "a", "b"));
-    EXPECT_EQ(theWordList[3].kanji, sjis("異常Data"));
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"読込みデータに異常があるょ～んｗ。"});
-    EXPECT_EQ(messages.captions, std::vector<std::string>{"Torvex"});
+// A list made from nothing is Shift-JIS with the program's own line ends. (A changed word of a
+// UTF-8 list is written in UTF-8: the file commands' test.)
+TEST_F(WordListFile, ANewListIsShiftJisWithTheProgramsLineEnds) {
+    theWordList[1] = {sjis("犬"), sjis("いぬ"), "dog"};
+    EXPECT_EQ(store(), wordListBytes({{"犬", "いぬ", "dog"}}));
 }
 
-TEST_F(WordListFile, LoadingRestartsPlayButKeepsSlotsOutsideTheList) {
-    theWordList[0].kanji = "zero";
-    theWordList[77].kanji = "far";
-    thePuzzle.solvedFlags[0] = 1;
-    thePuzzle.solvedFlags[9] = 1;
-    thePuzzle.currentEntry = 12;
-    thePuzzle.difficulty = 3;
-    load(wordListBytes({{"犬", "いぬ", "dog"}}));
-    EXPECT_EQ(thePuzzle.solvedFlags[9], 0);
-    EXPECT_EQ(thePuzzle.solvedFlags[0], 1);
-    EXPECT_EQ(thePuzzle.currentEntry, 1);
-    EXPECT_EQ(thePuzzle.listReloaded, 1);
-    EXPECT_EQ(thePuzzle.difficulty, 3);
-    EXPECT_EQ(theWordList[0].kanji, "zero");
-    EXPECT_EQ(theWordList[77].kanji, "far");
+// Each file is wrong somewhere (or, for the mark alone and a short file, not at all): one
+// message names the line, nothing crashes, and a store gives back every byte that was read.
+TEST_F(WordListFile, BadFilesAreToldByLineAndStoreBackTheBytesRead) {
+    const std::string anomaly = sjis("異常Data");
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* toldLine; // nullptr: no message
+        std::string kanji1;
+    } rows[] = {
+        {"mark only", "\xEF\xBB\xBF", nullptr, ""},
+        {"short, no end", "犬\nいぬ", nullptr, sjis("犬")},
+        {"mark, then Shift-JIS", "\xEF\xBB\xBF" + sjis("犬\nいぬ\n") + "dog", "1 行目", sjis("犬")},
+        {"UTF-8 cut inside its last character", "犬\nいぬ\n\xE7\x8A", "3 行目", sjis("犬")},
+        {"overlong UTF-8 among UTF-8", "犬\n\xC0\xAF\n", "1 行目", "\xE7\x8A\xAC"},
+        {"surrogate", "\xED\xA0\x80\n", "1 行目", "\xED\xA0\x80"},
+        {"five kanji in UTF-8", "路面電車線\nろ\nx\r\n", "1 行目", anomaly},
+        {"five kanji in Shift-JIS", sjis("路面電車線\n\n\n犬x\n"), "1 行目", anomaly},
+        {"Shift-JIS, then UTF-8 lines", sjis("犬\nいぬ\n") + "dog\n猫\n", "4 行目", sjis("犬")},
+        {"UTF-8, CR only, with an emoji", "犬\rいぬ🐶\r", "2 行目", sjis("犬")},
+        {"a 4-byte character as the kanji", "🐶\nいぬ\ndog\n", "1 行目", anomaly},
+        {"neither encoding", "\xFF\xFE\n\x81\n\xFF", "1 行目", "\xFF\xFE"},
+    };
+    for (const auto& row : rows) {
+        messages.texts.clear();
+        load(row.bytes);
+        EXPECT_EQ(theWordList[1].kanji, row.kanji1) << row.what;
+        ASSERT_EQ(messages.texts.size(), row.toldLine ? 1u : 0u) << row.what;
+        if (row.toldLine) {
+            EXPECT_NE(messages.texts[0].find(row.toldLine), std::string::npos)
+                << row.what << ": " << messages.texts[0];
+        }
+        EXPECT_TRUE(store().starts_with(row.bytes)) << row.what;
+    }
+}
+
+// Every file of the fuzz corpus is told apart by its bytes alone: those named utf8 are UTF-8.
+TEST_F(WordListFile, TheFuzzCorpusIsReadInTheEncodingItWasWrittenIn) {
+    const fs::path corpus = fs::path(__FILE__).parent_path() / "../../fuzz/corpus/word_list";
+    int files = 0;
+    for (const auto& file : fs::directory_iterator(corpus)) {
+        const std::string bytes = fileBytes(file.path());
+        load(bytes);
+        const bool utf8 = file.path().filename().string().starts_with("utf8");
+        EXPECT_EQ(theWordList.file.encoding != ListEncoding::ShiftJis, utf8) << file.path();
+        EXPECT_TRUE(store().starts_with(bytes)) << file.path();
+        ++files;
+    }
+    EXPECT_GE(files, 8);
 }
 
 } // namespace

@@ -5,8 +5,14 @@
 #include "support/test_support.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
+#include <fstream>
 #include <sys/resource.h>
 
 using namespace testing_support;
@@ -106,20 +112,26 @@ TEST_F(FileCommands, ARecentFileThatIsGoneIsReportedAndLeavesTheList) {
     EXPECT_EQ(platform::recentFiles(), std::vector{kept.path()});
 }
 
-// While it lives, no file may grow past `bytes`; a write beyond fails instead of killing us.
-class FileSizeLimit {
+// While it lives, `resource` is limited to `amount` more than is used now (files: bytes): a
+// write or an allocation beyond fails instead of killing the test.
+class ResourceLimit {
   public:
-    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    ResourceLimit(int resource, rlim_t amount)
+        : resource_(resource), previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(resource_, &old_);
+        rlim_t used = 0;
+        if (resource == RLIMIT_AS)
+            std::ifstream("/proc/self/statm") >> used;
+        const rlimit limit{used * static_cast<rlim_t>(getpagesize()) + amount, old_.rlim_max};
+        setrlimit(resource_, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
+    ~ResourceLimit() {
+        setrlimit(resource_, &old_);
         std::signal(SIGXFSZ, previousHandler_);
     }
 
   private:
+    int resource_;
     void (*previousHandler_)(int);
     rlimit old_{};
 };
@@ -131,7 +143,7 @@ TEST_F(FileCommands, ASaveThatFailsIsReportedAndLeavesTheOldFileByteForByte) {
     // A gloss of a megabyte makes the new file far larger than the limit below.
     theWordList[1].english = std::string(1 << 20, 'x');
     {
-        FileSizeLimit limit(64 * 1024);
+        ResourceLimit limit(RLIMIT_FSIZE, 64 * 1024);
         press(Qt::Key_S);
     }
     {
@@ -206,6 +218,81 @@ TEST_F(FileCommands, ARecentFileChosenWhileUntitledOpensAfterSavingUnderANewName
     EXPECT_EQ(fileBytes(named), listOf("変"));
     EXPECT_EQ(document().path(), second.path());
     EXPECT_EQ(theWordList[1].kanji, sjis("二"));
+}
+
+// Through the open command a UTF-8 list is read whole, to its 150th line, play starts again with
+// no word solved, and a save writes the edited word back in UTF-8 with its mark.
+TEST_F(FileCommands, AUtf8ListOpensWholeRestartsPlayAndIsSavedInUtf8) {
+    std::string bytes = "\xEF\xBB\xBF";
+    for (int k = 1; k <= kWordCount; ++k)
+        bytes += (k == 1 ? "山" : "川") + std::string("\nかわ\n") + (k == 50 ? "last" : "") + "\n";
+    TempFile list(bytes);
+    theWordList[0].kanji = "zero";
+    theWordList[77].kanji = "far";
+    for (int k : {0, 9, 50})
+        thePuzzle.solvedFlags[k] = 1;
+    thePuzzle.currentEntry = 12;
+    FileDialogScript dialogs({list.path()});
+    choose(frame(), ID_FILE_OPEN);
+    EXPECT_EQ(theWordList[50].english, "last");
+    EXPECT_EQ(
+        std::tie(thePuzzle.solvedFlags[0], thePuzzle.solvedFlags[9], thePuzzle.solvedFlags[50]),
+        std::make_tuple(1, 0, 0));
+    EXPECT_EQ(thePuzzle.currentEntry, 1);
+    EXPECT_EQ(std::tie(theWordList[0].kanji, theWordList[77].kanji),
+              std::make_tuple("zero", "far"));
+    editFirstWord();
+    press(Qt::Key_S);
+    EXPECT_EQ(fileBytes(list.path()), "\xEF\xBB\xBF変" + bytes.substr(6));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+// A list is held once while it is read: 40 MB without a line end open in 100 MB more memory,
+// and a file too large for the memory left is reported like any unreadable one.
+TEST_F(FileCommands, AHugeListIsHeldOnceAndOneTooLargeForMemoryIsReported) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "sanitizer runtimes do not throw std::bad_alloc";
+#endif
+    game.openWords({{"山", "やま", "mountain"}});
+    TempFile big(""), huge("");
+    std::filesystem::resize_file(big.path(), 40 << 20);
+    std::filesystem::resize_file(huge.path(), 1ull << 30);
+    {
+        ResourceLimit limit(RLIMIT_AS, 100 << 20);
+        EXPECT_FALSE(document().open(huge.path()));
+        EXPECT_TRUE(document().open(big.path()));
+    }
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_NE(messages.texts[0].find("メモリー"), std::string::npos) << messages.texts[0];
+    EXPECT_EQ(theWordList[1].kanji, sjis("異常Data"));
+}
+
+// Qt's own dialogs speak Japanese like the game: the save question and the file dialog.
+TEST_F(FileCommands, TheSaveQuestionAndTheFileDialogAreInJapanese) {
+    // The visible buttons of the dialog that opens next, which is then closed.
+    const auto buttonsOfNextDialog = [](QStringList& texts) {
+        QTimer::singleShot(0, [&texts] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isVisible())
+                    texts << button->text();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+    };
+    QStringList question, open;
+    platform::setSaveQuestionHook({}); // the real dialogs, closed by the timer above
+    platform::setFileDialogHook({});
+    editFirstWord();
+    buttonsOfNextDialog(question);
+    EXPECT_FALSE(close());
+    buttonsOfNextDialog(open);
+    platform::askFileName(platform::FileDialogKind::Open, "");
+    question.sort();
+    open.sort();
+    EXPECT_EQ(question, QStringList({"キャンセル", "保存", "変更を破棄"}));
+    EXPECT_EQ(open, QStringList({"キャンセル", "開く(&O)"}));
+    document().setModified(false);
+    failOnUnexpectedFileDialogs();
 }
 
 } // namespace

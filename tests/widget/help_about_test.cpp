@@ -18,36 +18,46 @@ namespace fs = std::filesystem;
 namespace {
 
 // The help is looked for in the folder of start-up, not the current one: the game starts in
-// `folder` here, but the help is asked for from the test's own folder.
-TEST(Help, OpensTheHelpFileOfTheStartFolderWhateverItsName) {
+// `folder` here, but the help is asked for from the test's own folder. A page that is missing or
+// that no program opens is told with its full path.
+TEST(Help, OpensTheHelpFileOfTheStartFolderWhateverItsNameOrSaysWhyNot) {
     const std::string longName(120, 'L');
     const struct {
-        const char* name;
         fs::path folder;
-        bool compiledHelp;
+        const char* file; // the help file there, if any
+        bool opens;       // whether the desktop has a program for it
+        const char* told; // what a message says, if one is shown
     } cases[] = {
-        {"quotes", "with \"double\" and 'single' quotes", true},
-        {"spaces and semicolon", "two  spaces; then more", true},
-        {"command substitution", "$(touch injected) `touch injected`", true},
-        {"longer than 270 bytes", fs::path(longName) / longName / longName, true},
-        {"no compiled help", "only the page", false},
+        {"with \"double\" and 'single' quotes", "読んでね。.chm", true, nullptr},
+        {"two  spaces; then more", "読んでね。.chm", true, nullptr},
+        {"$(touch injected) `touch injected`", "読んでね。.chm", true, nullptr},
+        {fs::path(longName) / longName / longName, "読んでね。.chm", true, nullptr},
+        {"only the page", "読んでね。.html", true, nullptr},
+        {"no program for it", "読んでね。.html", false, "開けるプログラムが見つかりません"},
+        {"no help at all", nullptr, true, "見つかりません"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.folder.string());
         TempFolder scratch;
         const fs::path folder = scratch.path() / c.folder;
         fs::create_directories(folder);
-        if (c.compiledHelp)
-            std::ofstream(folder / "読んでね。.chm") << "help";
+        if (c.file)
+            std::ofstream(folder / c.file) << "help";
         std::unique_ptr<RunningApp> game;
         {
             CurrentFolder current(folder);
             game = std::make_unique<RunningApp>();
         }
-        ShellOpenRecorder shell;
+        ShellOpenRecorder shell(c.opens);
+        MessageRecorder messages;
         choose(game->app().frame(), ID_HELP_USAGE);
-        const char* opened = c.compiledHelp ? "読んでね。.chm" : "読んでね。.html";
-        EXPECT_EQ(shell.paths, std::vector{(folder / opened).string()});
+        const std::string path = (folder / (c.file ? c.file : "読んでね。.html")).string();
+        EXPECT_EQ(shell.paths, c.file ? std::vector{path} : std::vector<std::string>{});
+        ASSERT_EQ(messages.texts.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_NE(messages.texts[0].find(c.told), std::string::npos);
+            EXPECT_NE(messages.texts[0].find(path), std::string::npos);
+        }
     }
 }
 

@@ -116,14 +116,13 @@ TEST_F(ListScreen, KanjiEditRefusesANinthByteTypedOrPasted) {
     runWordList([&](QDialog& dialog) {
         QLineEdit& kanji = edit(dialog, "kanji");
         kanji.clear();
-        for (int i = 0; i < 3; ++i)
-            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("漢"), {});
-        QApplication::clipboard()->setText("abc");
-        kanji.paste();
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢"));
-        QApplication::clipboard()->setText("ab");
-        kanji.paste();
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
+        for (const char* typed : {"漢", "漢", "漢"})
+            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8(typed),
+                                {});
+        for (const char* pasted : {"abc", "ab"}) {
+            QApplication::clipboard()->setText(pasted);
+            kanji.paste();
+        }
         QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
         QTest::keyClick(&kanji, Qt::Key_X);
         EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
@@ -154,9 +153,8 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
             edit(dialog, field).setText(shown);
         }
         EXPECT_EQ(messages.texts.size(), std::size(refused));
-        EXPECT_FALSE(documentModified());
         edit(dialog, "english").setText("forest");
-        edit(dialog, "number").setText("7");
+        edit(dialog, "number").setText(QString::fromUtf8("７"));
         press(dialog, "ok");
     });
     EXPECT_EQ(std::tie(theWordList[7].kanji, theWordList[7].reading, theWordList[7].english),
@@ -164,26 +162,62 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(theWordList[3].english, "sea");
     EXPECT_EQ(thePuzzle.currentEntry, 3);
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
-    EXPECT_TRUE(documentModified());
     // The board's paint until the pointer moves.
     game.settle();
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
     EXPECT_EQ(thePuzzle.repaintPending, 1);
 }
 
-TEST_F(ListScreen, CancelChangesNothingAndThePreviewWaitsForThePointer) {
-    theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+// While the editor is open a click on a row of the list shows that word and its number; a
+// click beside the rows changes nothing, and the board itself takes no click.
+TEST_F(ListScreen, AClickOnARowShowsThatWordInTheEditor) {
+    theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
+    theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
     runWordList([&](QDialog& dialog) {
-        edit(dialog, "kanji").setText(QString::fromUtf8("川"));
-        press(dialog, "cancel");
+        for (const auto& [x, y, kanji, number] :
+             {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"), std::tuple(900, 36 + 9 * 18, "海", "40"),
+              std::tuple(500, 36 + 20 * 18 + 1, "海", "40")}) {
+            game.click(x, y);
+            EXPECT_EQ(edit(dialog, "kanji").text().toStdString(), kanji) << number;
+            EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
+        }
+        edit(dialog, "english").setText("ocean");
+        press(dialog, "ok");
     });
+    EXPECT_EQ(theWordList[40].english, "ocean");
+    EXPECT_EQ(thePuzzle.selectedPiece, -1);
+}
+
+// Only a change to a word the file holds asks for a save; Escape and cancel write nothing.
+TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
+    const struct {
+        const char *kanji, *number;
+        const char* closer; // a button, or nullptr for Escape
+        bool modified;
+    } cases[] = {
+        {"山", "1", "ok", false},    {"川", "0", "ok", false},     {"川", "+51", "ok", false},
+        {"川", "1", nullptr, false}, {"川", "1", "cancel", false}, {"川", "1", "ok", true},
+    };
+    for (const auto& c : cases) {
+        theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+        platform::theDocument()->setModified(false);
+        runWordList([&](QDialog& dialog) {
+            edit(dialog, "kanji").setText(QString::fromUtf8(c.kanji));
+            edit(dialog, "number").setText(c.number);
+            if (c.closer)
+                press(dialog, c.closer);
+            else
+                QTest::keyClick(&edit(dialog, "kanji"), Qt::Key_Escape);
+        });
+        EXPECT_EQ(documentModified(), c.modified) << c.kanji << c.number << c.closer;
+        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
+    }
+    // After a cancel the word is previewed at once and set up at the next move.
+    runWordList([&](QDialog& dialog) { press(dialog, "cancel"); });
     game.settle();
-    EXPECT_EQ(theWordList[1].kanji, sjis("山"));
-    EXPECT_FALSE(documentModified());
     EXPECT_EQ(thePuzzle.scene, BoardScene::Preview);
     game.move(500, 700);
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
-    EXPECT_EQ(thePuzzle.pieceY[1][1], 380);
 }
 
 } // namespace

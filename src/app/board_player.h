@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The board as the word list's player: what reading a list and editing a word do to the game.
+#include "wordlist/word_list_player.h"
+
+class BoardPlayer : public WordListPlayer {
+  public:
+    BoardPlayer() { setWordListPlayer(this); }
+    ~BoardPlayer() override { setWordListPlayer(nullptr); }
+    BoardPlayer(const BoardPlayer&) = delete;
+    BoardPlayer& operator=(const BoardPlayer&) = delete;
+
+    void listRead() override;
+    bool solved(int word) const override;
+    int currentWord() const override;
+    void clearBoard(gfx::Surface& screen) override;
+    void editorClosed() override;
+};
