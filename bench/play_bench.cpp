@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "platform/sjis.h"
 #include "platform/sound.h"
+#include "platform/speech.h"
 #include "platform/window.h"
 #include "rewards/completion.h"
 #include "rewards/reward_flight.h"
@@ -17,11 +18,13 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMenuBar>
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -82,6 +85,24 @@ void BM_MoveCarryingPiece(benchmark::State& state) {
         OnMouseMove(300 + (++step & 1), 400);
 }
 BENCHMARK(BM_MoveCarryingPiece)->Unit(benchmark::kMicrosecond);
+
+// The same while the speech thread speaks one reading after another, as it does while a word is
+// set up: the board must not notice.
+void BM_MoveCarryingPieceWhileSpeaking(benchmark::State& state) {
+    FourCellGame game;
+    pickUpFirstPiece();
+    std::atomic<bool> done = false;
+    std::thread speaker([&] {
+        while (!done)
+            platform::speak("ろめんでんしゃ");
+    });
+    int step = 0;
+    for (auto _ : state)
+        OnMouseMove(300 + (++step & 1), 400);
+    done = true;
+    speaker.join();
+}
+BENCHMARK(BM_MoveCarryingPieceWhileSpeaking)->Unit(benchmark::kMicrosecond);
 
 // The same move and the Qt paint that brings it to the screen.
 void BM_MoveCarryingPieceShown(benchmark::State& state) {

@@ -2,6 +2,7 @@
 // fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
 // by side never see each other's recent files.
 #include "app/torvex_app.h"
+#include "platform/speech.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -19,5 +20,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InitialiseToolkit();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    platform::stopSpeech();
+    return status;
 }

@@ -5,6 +5,7 @@
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/window.h"
+#include "rewards/word_voice.h"
 #include "wordlist/word_list.h"
 
 namespace {
@@ -102,4 +103,6 @@ void RebuildPuzzle() {
     LoadSheetTexture();
     gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
     SetUpPuzzle(screen, sheet);
+    // Spoken while the child plays, so the word's voice is ready when it is solved.
+    PrepareWordVoice();
 }

@@ -1,5 +1,7 @@
 // The built-in resources the game loads by number: their sizes, the exact sheet textures the
 // pieces are told apart by, clean faces and figures, the icon and the chime.
+#include "support/test_support.h"
+
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -39,20 +41,6 @@ QImage loadResource(const QString& name) {
            << mismatches << " pixels differ, first at " << first.x() << "," << first.y();
 }
 
-// Bitmaps are 24-bit so the game's copies carry no alpha; the header's bit count says so.
-TEST(BuiltinBitmaps, HaveTheirSizesAsTwentyFourBitBitmaps) {
-    const std::pair<const char*, QSize> bitmaps[] = {
-        {"131.bmp", {800, 200}}, {"133.bmp", {800, 200}}, {"134.bmp", {800, 200}},
-        {"135.bmp", {48, 48}},   {"136.bmp", {160, 80}},  {"138.bmp", {600, 60}},
-        {"139.bmp", {80, 360}},  {"140.bmp", {160, 80}},  {"141.bmp", {200, 60}}};
-    for (const auto& [name, size] : bitmaps) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(loadResource(name).size(), size);
-        EXPECT_FALSE(loadResource(name).hasAlphaChannel());
-        EXPECT_EQ(qFromLittleEndian<quint16>(resourceBytes(name).constData() + 28), 24);
-    }
-}
-
 TEST(SheetTextures, SolidSquaresAlternateMagentaCyanOverBlueYellow) {
     const QRgb rows[2][2] = {{magenta, cyan}, {blue, yellow}};
     EXPECT_TRUE(matchesEverywhere(loadResource("131.bmp"),
@@ -83,36 +71,35 @@ TEST(SheetTextures, CrossesOfArmFiveSitOnEveryGridCorner) {
     }));
 }
 
-// The art palette, white and the outline colour: anything else is a fringe or a stray colour
-// that would show when the picture is copied onto the board. The badge alone has cream.
-TEST(Artwork, UsesOnlyPaletteColours) {
-    const std::set<QRgb> palette = {white,
-                                    qRgb(40, 40, 40),
-                                    qRgb(90, 180, 70),
-                                    qRgb(150, 210, 90),
-                                    qRgb(90, 170, 230),
-                                    qRgb(255, 210, 60),
-                                    qRgb(250, 150, 50),
-                                    qRgb(225, 50, 50),
-                                    qRgb(250, 160, 190),
-                                    qRgb(150, 90, 180),
-                                    qRgb(150, 100, 60)};
-    const std::pair<const char*, QRgb> pictures[] = {{"135.bmp", qRgb(250, 235, 200)},
-                                                     {"136.bmp", 0},
-                                                     {"138.bmp", 0},
-                                                     {"139.bmp", 0},
-                                                     {"140.bmp", 0},
-                                                     {"141.bmp", 0},
-                                                     {"128-32.png", 0},
-                                                     {"128-16.png", 0}};
-    for (const auto& picture : pictures) {
-        const QImage image = loadResource(picture.first);
-        ASSERT_FALSE(image.isNull()) << picture.first;
+// Bitmaps are 24-bit so the game's copies carry no alpha; the header's bit count says so. The
+// pictures use the art palette, white and the outline colour: anything else is a fringe or a
+// stray colour that would show when copied onto the board. The badge alone has cream.
+TEST(BuiltinBitmaps, HaveTheirSizesAsTwentyFourBitBitmapsInTheArtPalette) {
+    const std::set<QRgb> palette = {white,      0xff282828, 0xff5ab446, 0xff96d25a,
+                                    0xff5aaae6, 0xffffd23c, 0xfffa9632, 0xffe13232,
+                                    0xfffaa0be, 0xff965ab4, 0xff96643c};
+    const struct {
+        const char* name;
+        QSize size;
+        QRgb extra; // 0: a texture, checked pixel by pixel below
+    } bitmaps[] = {{"131.bmp", {800, 200}, 0},     {"133.bmp", {800, 200}, 0},
+                   {"134.bmp", {800, 200}, 0},     {"135.bmp", {48, 48}, qRgb(250, 235, 200)},
+                   {"136.bmp", {160, 80}, white},  {"138.bmp", {600, 60}, white},
+                   {"139.bmp", {80, 360}, white},  {"140.bmp", {160, 80}, white},
+                   {"141.bmp", {200, 60}, white},  {"128-32.png", {32, 32}, white},
+                   {"128-16.png", {16, 16}, white}};
+    for (const auto& [name, size, extra] : bitmaps) {
+        SCOPED_TRACE(name);
+        const QImage image = loadResource(name);
+        EXPECT_EQ(image.size(), size);
+        EXPECT_FALSE(image.hasAlphaChannel());
+        if (QString(name).endsWith(".bmp"))
+            EXPECT_EQ(qFromLittleEndian<quint16>(resourceBytes(name).constData() + 28), 24);
         // A pixel of any other colour is expected to be something it is not, so it is reported.
-        EXPECT_TRUE(matchesEverywhere(image, [&](int x, int y) {
-            const QRgb pixel = image.pixel(x, y);
-            return palette.contains(pixel) || pixel == picture.second ? pixel : ~pixel;
-        })) << picture.first;
+        EXPECT_TRUE(extra == 0 || matchesEverywhere(image, [&](int x, int y) {
+                        const QRgb pixel = image.pixel(x, y);
+                        return palette.contains(pixel) || pixel == extra ? pixel : ~pixel;
+                    }));
     }
 }
 
@@ -128,20 +115,19 @@ TEST(Artwork, UsedCellsAreDistinctPicturesAndTheRestBlank) {
                   {"139.bmp", {80, 60}, {0, 1, 2, 3, 4, 5}}};
     for (const auto& sheet : sheets) {
         const QImage image = loadResource(sheet.name);
-        std::vector<QImage> cells;
-        for (int y = 0; y < image.height(); y += sheet.cell.height())
-            for (int x = 0; x < image.width(); x += sheet.cell.width())
-                cells.push_back(image.copy(QRect(QPoint(x, y), sheet.cell)));
-        for (int i = 0; i < int(cells.size()); ++i) {
-            int inked = 0;
-            for (int y = 0; y < sheet.cell.height(); ++y)
-                for (int x = 0; x < sheet.cell.width(); ++x)
-                    inked += cells[i].pixel(x, y) != white;
-            const bool used = sheet.used.contains(i);
-            EXPECT_TRUE(used ? inked > cells[i].width() * cells[i].height() / 10 : inked == 0)
-                << sheet.name << " cell " << i << ": " << inked << " pixels inked";
-            for (int j = 0; used && j < i; ++j)
-                EXPECT_NE(cells[i], cells[j]) << sheet.name << " cells " << j << ", " << i;
+        std::vector<QImage> drawn;
+        for (int i = 0, y = 0; y < image.height(); y += sheet.cell.height()) {
+            for (int x = 0; x < image.width(); x += sheet.cell.width(), ++i) {
+                const QRect cell(QPoint(x, y), sheet.cell);
+                const int inked =
+                    testing_support::countPixels(image, cell, testing_support::notWhite);
+                const bool used = sheet.used.contains(i);
+                EXPECT_TRUE(used ? inked > cell.width() * cell.height() / 10 : inked == 0)
+                    << sheet.name << " cell " << i << ": " << inked << " pixels inked";
+                EXPECT_FALSE(used && std::ranges::count(drawn, image.copy(cell)))
+                    << sheet.name << " cell " << i << " repeats another";
+                drawn.push_back(image.copy(cell));
+            }
         }
     }
 }
@@ -155,20 +141,14 @@ TEST(Icon, IsASixteenColourFrogWithDropsAtItsLeft) {
         EXPECT_EQ(icon.size(), QSize(size, size));
         EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
         EXPECT_LE(icon.colorCount(), 16);
-        int rightmostDrop = -1, leftmostFace = size;
-        std::set<QRgb> seen;
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                seen.insert(icon.pixel(x, y));
-                if (icon.pixel(x, y) == qRgb(90, 170, 230))
-                    rightmostDrop = std::max(rightmostDrop, x);
-                if (icon.pixel(x, y) == qRgb(90, 180, 70))
-                    leftmostFace = std::min(leftmostFace, x);
-            }
-        }
-        EXPECT_TRUE(seen.contains(qRgb(255, 210, 60)) && seen.contains(qRgb(250, 160, 190)));
-        EXPECT_GE(rightmostDrop, 0);
-        EXPECT_LT(rightmostDrop, leftmostFace);
+        const auto area = [&](QRgb colour) {
+            const auto found = testing_support::inkBounds(
+                icon, icon.rect(), [&](gfx::Rgb c) { return c == (colour & 0xFFFFFF); });
+            return found.value_or(QRect());
+        };
+        EXPECT_FALSE(area(qRgb(255, 210, 60)).isNull() || area(qRgb(250, 160, 190)).isNull());
+        ASSERT_FALSE(area(qRgb(90, 170, 230)).isNull());
+        EXPECT_LT(area(qRgb(90, 170, 230)).right(), area(qRgb(90, 180, 70)).left());
     }
 }
 
