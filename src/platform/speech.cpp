@@ -33,6 +33,7 @@ struct Espeak {
     decltype(&::espeak_SetVoiceByName) setVoice;
     decltype(&::espeak_SetParameter) setParameter;
     decltype(&::espeak_Synth) synth;
+    decltype(&::espeak_Cancel) cancel;
     int rate = 0;
 };
 
@@ -60,8 +61,10 @@ std::optional<Espeak> loadEspeak() {
              symbol<decltype(e.setCallback)>(handle, "espeak_SetSynthCallback"),
              symbol<decltype(e.setVoice)>(handle, "espeak_SetVoiceByName"),
              symbol<decltype(e.setParameter)>(handle, "espeak_SetParameter"),
-             symbol<decltype(e.synth)>(handle, "espeak_Synth")};
-    if (!e.initialise || !e.setCallback || !e.setVoice || !e.setParameter || !e.synth)
+             symbol<decltype(e.synth)>(handle, "espeak_Synth"),
+             symbol<decltype(e.cancel)>(handle, "espeak_Cancel")};
+    if (!e.initialise || !e.setCallback || !e.setVoice || !e.setParameter || !e.synth ||
+        !e.cancel)
         return std::nullopt;
     // Without its data espeak-ng would end the process unless told not to.
     e.rate = e.initialise(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
@@ -115,6 +118,8 @@ SpokenSound speak(std::string_view utf8Text) {
     collectLimit = static_cast<std::size_t>(espeak->rate) * kMaxSpokenSeconds;
     espeak->synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                   nullptr);
+    // A voice cut at its limit leaves the rest of the text queued: it must not start the next.
+    espeak->cancel();
     return {espeak->rate, finishVoice(std::move(collected), espeak->rate)};
 }
 

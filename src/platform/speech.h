@@ -14,7 +14,7 @@ namespace platform {
 
 // Text is cut to this many characters before it is spoken, and the voice to this many seconds:
 // a word's reading is a few characters and lasts a second or two.
-inline constexpr std::size_t kMaxSpokenCharacters = 64;
+inline constexpr std::size_t kMaxSpokenCharacters = 32;
 inline constexpr int kMaxSpokenSeconds = 10;
 
 struct SpokenSound {
