@@ -1,5 +1,6 @@
 // Every word's picture and sound: the emoji lookup, the bundled content the build gathers beside
 // the program (build/content) found and loaded the way the game does, and the parents' help page.
+#include "gfx/word_picture.h"
 #include "platform/archive.h"
 #include "rewards/word_files.h"
 #include "rewards/word_picture.h"
@@ -54,6 +55,9 @@ TEST(WordEmoji, IsFoundByKanjiThenReadingThenGloss) {
         const WordEntry word{platform::sjis(row.kanji), platform::sjis(row.reading), row.gloss};
         EXPECT_EQ(WordEmoji(word).value_or(""), row.emoji) << row.kanji << row.reading;
     }
+    // A character the colour font lacks, or none, would be drawn as a box or in another face.
+    for (const char* missing : {"\U0010FFFD", "A", ""})
+        EXPECT_FALSE(gfx::drawEmojiPicture(missing, 0)) << missing;
     const auto words = starterWords();
     const auto found = std::ranges::count_if(words, [](auto& w) { return !!AnnotatedEmoji(w); });
     EXPECT_GE(found, 45);
