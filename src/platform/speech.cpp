@@ -12,7 +12,9 @@
 #include <espeak-ng/speak_lib.h>
 #include <mutex>
 #include <optional>
+#include <sys/resource.h>
 #include <thread>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -63,8 +65,7 @@ std::optional<Espeak> loadEspeak() {
              symbol<decltype(e.setParameter)>(handle, "espeak_SetParameter"),
              symbol<decltype(e.synth)>(handle, "espeak_Synth"),
              symbol<decltype(e.cancel)>(handle, "espeak_Cancel")};
-    if (!e.initialise || !e.setCallback || !e.setVoice || !e.setParameter || !e.synth ||
-        !e.cancel)
+    if (!e.initialise || !e.setCallback || !e.setVoice || !e.setParameter || !e.synth || !e.cancel)
         return std::nullopt;
     // Without its data espeak-ng would end the process unless told not to.
     e.rate = e.initialise(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
@@ -195,6 +196,9 @@ class SpeechThread {
     };
 
     void run() {
+        // The board comes first: on Linux a thread has its own niceness, and 10 lets the GUI
+        // thread have the processor whenever both want it.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
         for (;;) {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || next_; });
