@@ -33,14 +33,15 @@ constexpr Uint32 kMaxClipSeconds = 60;
 
 // SDL is loaded at the first sound, not linked: its dynamic linking would sit on the path to
 // the first painted board. The header gives the types; these pointers are all the game calls.
-#define TORVEX_SDL_FUNCTIONS(X)                                                                    \
-    X(SDL_InitSubSystem)                                                                           \
-    X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint)                \
-        X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice) X(SDL_QueueAudio)   \
-            X(SDL_ClearQueuedAudio) X(SDL_GetQueuedAudioSize) X(SDL_LoadWAV_RW) X(SDL_FreeWAV)     \
-                X(SDL_RWFromConstMem) X(SDL_RWFromFile) X(SDL_NewAudioStream)                      \
-                    X(SDL_AudioStreamPut) X(SDL_AudioStreamFlush) X(SDL_AudioStreamAvailable)      \
-                        X(SDL_AudioStreamGet) X(SDL_FreeAudioStream)
+// clang-format off
+#define TORVEX_SDL_FUNCTIONS(X)                                                            \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_SetHintWithPriority)    \
+    X(SDL_ResetHint) X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice)                        \
+    X(SDL_PauseAudioDevice) X(SDL_QueueAudio) X(SDL_ClearQueuedAudio)                      \
+    X(SDL_GetQueuedAudioSize) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_RWFromConstMem)       \
+    X(SDL_RWFromFile) X(SDL_NewAudioStream) X(SDL_AudioStreamPut) X(SDL_AudioStreamFlush)  \
+    X(SDL_AudioStreamAvailable) X(SDL_AudioStreamGet) X(SDL_FreeAudioStream)
+// clang-format on
 
 struct SdlLibrary {
 #define TORVEX_SDL_POINTER(name) decltype(&::name) name = nullptr;
