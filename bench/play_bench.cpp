@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "platform/sjis.h"
 #include "platform/sound.h"
+#include "platform/speech.h"
 #include "platform/window.h"
 #include "rewards/completion.h"
 #include "rewards/reward_flight.h"
@@ -82,6 +83,24 @@ void BM_MoveCarryingPiece(benchmark::State& state) {
         OnMouseMove(300 + (++step & 1), 400);
 }
 BENCHMARK(BM_MoveCarryingPiece)->Unit(benchmark::kMicrosecond);
+
+// The same while the speech thread speaks one reading after another (a new one is asked for
+// every eighth move, faster than it is spoken), as it does after a word is set up.
+void BM_MoveCarryingPieceWhileSpeaking(benchmark::State& state) {
+    FourCellGame game;
+    pickUpFirstPiece();
+    int step = 0;
+    for (auto _ : state) {
+        if (step % 8 == 0) {
+            state.PauseTiming();
+            QApplication::processEvents(); // takes in the finished readings
+            platform::speakInBackground("ろめんでんしゃ", [](const std::string&) {});
+            state.ResumeTiming();
+        }
+        OnMouseMove(300 + (++step & 1), 400);
+    }
+}
+BENCHMARK(BM_MoveCarryingPieceWhileSpeaking)->Unit(benchmark::kMicrosecond);
 
 // The same move and the Qt paint that brings it to the screen.
 void BM_MoveCarryingPieceShown(benchmark::State& state) {

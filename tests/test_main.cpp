@@ -3,6 +3,7 @@
 // by side never see each other's recent files. A dialog no test scripted fails that test at once.
 #include "app/torvex_app.h"
 #include "support/test_support.h"
+#include "platform/speech.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -21,5 +22,7 @@ int main(int argc, char** argv) {
     InitialiseToolkit();
     testing_support::failOnUnexpectedDialogs();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    platform::stopSpeech();
+    return status;
 }

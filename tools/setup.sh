@@ -7,13 +7,13 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-translations-l10n libsdl2-dev
+  qt6-base-dev qt6-translations-l10n libsdl2-dev libespeak-ng-dev unicode-cldr-core
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   # The drag-latency probe of the speed figures: XTest and a C compiler.
   libx11-dev libxtst-dev gcc
-  fonts-noto-color-emoji espeak-ng sox appstream desktop-file-utils file dpkg-dev
+  fonts-noto-color-emoji appstream desktop-file-utils file dpkg-dev
   # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and
   # llvm-symbolizer for readable reports.
   clang libclang-rt-14-dev llvm-14

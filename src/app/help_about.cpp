@@ -31,8 +31,13 @@ void OnHelpUsage() {
         platform::messageBox("説明書を開けるプログラムが見つかりません。\n" + path);
 }
 
+// The voice, the emoji and their names come from other projects, credited under their licences.
 void OnAppAbout() {
-    platform::runAboutBox({"Torvexのﾊﾞｰｼﾞｮﾝ情報", ":/res/128-32.png", "Torvex Version 1.0"});
+    platform::runAboutBox({"Torvexのﾊﾞｰｼﾞｮﾝ情報", ":/res/128-32.png",
+                           "Torvex Version 1.0\n\n"
+                           "読み上げ: eSpeak NG (GPL-3.0-or-later)\n"
+                           "絵文字: Noto Color Emoji (SIL Open Font License 1.1)\n"
+                           "絵文字の名前: Unicode CLDR (Unicode License)"});
 }
 
 void OnShowPath() {

@@ -1,6 +1,7 @@
 #include "app/torvex_app.h"
 
 #include "platform/sound.h"
+#include "platform/speech.h"
 
 #include <QApplication>
 
@@ -9,7 +10,6 @@ int main(int argc, char** argv) {
     InitialiseToolkit();
     // Lets Wayland desktops match the window to its desktop entry and frog icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvex.Torvex"));
-    platform::openAudio();
     int status = 1;
     {
         CTorvexApp app;
@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
         if (app.InitInstance(arguments))
             status = QApplication::exec();
     }
+    // The sound device and the speech thread start at their first use, not here: start-up
+    // would wait for them.
+    platform::stopSpeech();
     platform::closeAudio();
     return status;
 }

@@ -6,6 +6,7 @@
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/window.h"
+#include "rewards/word_voice.h"
 #include "wordlist/word_list.h"
 
 namespace {
@@ -114,6 +115,8 @@ void RebuildPuzzle() {
         SetUpPuzzle(sheet);
     }
     ShowBoardAfresh();
+    // Spoken while the child plays, so the word's voice is ready when it is solved.
+    PrepareWordVoice();
 }
 
 void RebuildShownPuzzle() {

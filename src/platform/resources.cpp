@@ -5,7 +5,11 @@
 namespace platform {
 
 std::string loadResourceWave(int id) {
-    QFile file(QStringLiteral(":/res/%1.wav").arg(id));
+    return loadResourceFile(QStringLiteral(":/res/%1.wav").arg(id).toStdString());
+}
+
+std::string loadResourceFile(const std::string& path) {
+    QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();

@@ -6,4 +6,7 @@ namespace platform {
 // A built-in wave file as a whole RIFF image, or empty when the program carries none.
 std::string loadResourceWave(int id);
 
+// The bytes of a built-in file by its resource path (":/words/emoji.tsv"); empty when missing.
+std::string loadResourceFile(const std::string& path);
+
 } // namespace platform

@@ -1,12 +1,14 @@
 #include "platform/sound.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <chrono>
 #include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -29,13 +31,49 @@ constexpr Uint16 kBufferFrames = 1024;
 constexpr std::uintmax_t kMaxFileBytes = 32u << 20;
 constexpr Uint32 kMaxClipSeconds = 60;
 
+// SDL is loaded at the first sound, not linked: its dynamic linking would sit on the path to
+// the first painted board. The header gives the types; these pointers are all the game calls.
+// clang-format off
+#define TORVEX_SDL_FUNCTIONS(X)                                                            \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_SetHintWithPriority)    \
+    X(SDL_ResetHint) X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice)                        \
+    X(SDL_PauseAudioDevice) X(SDL_QueueAudio) X(SDL_ClearQueuedAudio)                      \
+    X(SDL_GetQueuedAudioSize) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_RWFromConstMem)       \
+    X(SDL_RWFromFile) X(SDL_NewAudioStream) X(SDL_AudioStreamPut) X(SDL_AudioStreamFlush)  \
+    X(SDL_AudioStreamAvailable) X(SDL_AudioStreamGet) X(SDL_FreeAudioStream)
+// clang-format on
+
+struct SdlLibrary {
+#define TORVEX_SDL_POINTER(name) decltype(&::name) name = nullptr;
+    TORVEX_SDL_FUNCTIONS(TORVEX_SDL_POINTER)
+#undef TORVEX_SDL_POINTER
+};
+
+// Null when the library or one of its functions is missing: then the game is silent.
+const SdlLibrary* sdl() {
+    static const std::optional<SdlLibrary> library = []() -> std::optional<SdlLibrary> {
+        void* handle = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr)
+            return std::nullopt;
+        SdlLibrary loaded;
+        bool complete = true;
+#define TORVEX_SDL_RESOLVE(name)                                                                   \
+    loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                       \
+    complete = complete && loaded.name != nullptr;
+        TORVEX_SDL_FUNCTIONS(TORVEX_SDL_RESOLVE)
+#undef TORVEX_SDL_RESOLVE
+        return complete ? std::optional(loaded) : std::nullopt;
+    }();
+    return library ? &*library : nullptr;
+}
+
 SDL_AudioDeviceID device = 0;
 
 SDL_AudioDeviceID openDevice() {
     // SDL would otherwise turn SIGTERM and SIGINT into a quit event nobody reads, and the
     // game could no longer be ended by a signal.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    sdl()->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return 0;
     }
     SDL_AudioSpec want{};
@@ -44,9 +82,9 @@ SDL_AudioDeviceID openDevice() {
     want.channels = kChannels;
     want.samples = kBufferFrames;
     // No allowed changes: SDL converts to the hardware's format behind the device.
-    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    const SDL_AudioDeviceID id = sdl()->SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (id == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     return id;
 }
@@ -54,23 +92,25 @@ SDL_AudioDeviceID openDevice() {
 // The dummy driver is never chosen on its own; the override beats an SDL_AUDIODRIVER naming a
 // driver that just failed.
 SDL_AudioDeviceID openDummyDevice() {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    sdl()->SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     const SDL_AudioDeviceID id = openDevice();
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    sdl()->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     return id;
 }
 
 Clip convertToDeviceFormat(const SDL_AudioSpec& format, const Uint8* samples, Uint32 length) {
-    const std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> stream(
-        SDL_NewAudioStream(format.format, format.channels, format.freq, kFormat, kChannels, kRate),
-        &SDL_FreeAudioStream);
+    const std::unique_ptr<SDL_AudioStream, decltype(&::SDL_FreeAudioStream)> stream(
+        sdl()->SDL_NewAudioStream(format.format, format.channels, format.freq, kFormat, kChannels,
+                                  kRate),
+        sdl()->SDL_FreeAudioStream);
     if (!stream || length > INT_MAX ||
-        SDL_AudioStreamPut(stream.get(), samples, static_cast<int>(length)) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0) {
+        sdl()->SDL_AudioStreamPut(stream.get(), samples, static_cast<int>(length)) != 0 ||
+        sdl()->SDL_AudioStreamFlush(stream.get()) != 0) {
         return {};
     }
-    Clip clip(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), clip.data(), static_cast<int>(clip.size()));
+    Clip clip(static_cast<std::size_t>(sdl()->SDL_AudioStreamAvailable(stream.get())));
+    const int got =
+        sdl()->SDL_AudioStreamGet(stream.get(), clip.data(), static_cast<int>(clip.size()));
     clip.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return clip;
 }
@@ -80,10 +120,10 @@ Clip loadWave(SDL_RWops* source) {
     SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr) {
+    if (sdl()->SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr) {
         return {};
     }
-    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owner(samples, &SDL_FreeWAV);
+    const std::unique_ptr<Uint8, decltype(&::SDL_FreeWAV)> owner(samples, sdl()->SDL_FreeWAV);
     const Uint64 bytesPerSecond =
         Uint64{SDL_AUDIO_BITSIZE(format.format) / 8u} * format.channels * format.freq;
     if (length / bytesPerSecond > kMaxClipSeconds) {
@@ -92,12 +132,26 @@ Clip loadWave(SDL_RWops* source) {
     return convertToDeviceFormat(format, samples, length);
 }
 
+// The device is opened at the first sound, so start-up never waits for it.
+bool audioOpen() {
+    openAudio();
+    return device != 0;
+}
+
+Clip loadWaveImage(std::string_view waveImage) {
+    if (waveImage.size() > INT_MAX || !audioOpen()) {
+        return {};
+    }
+    return loadWave(
+        sdl()->SDL_RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size())));
+}
+
 bool replaceQueueWith(const Clip& clip) {
     if (device == 0 || clip.empty()) {
         return false;
     }
-    SDL_ClearQueuedAudio(device);
-    return SDL_QueueAudio(device, clip.data(), static_cast<Uint32>(clip.size())) == 0;
+    sdl()->SDL_ClearQueuedAudio(device);
+    return sdl()->SDL_QueueAudio(device, clip.data(), static_cast<Uint32>(clip.size())) == 0;
 }
 
 std::chrono::microseconds playingTime(std::size_t bytes) {
@@ -117,17 +171,17 @@ void waitUntilHeard(std::size_t clipBytes) {
 } // namespace
 
 void openAudio() {
-    if (device != 0) {
+    if (device != 0 || sdl() == nullptr) {
         return;
     }
     // Truncated files (and headers claiming more data than the file holds) are refused whole.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    sdl()->SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     device = openDevice();
     if (device == 0) {
         device = openDummyDevice();
     }
     if (device != 0) {
-        SDL_PauseAudioDevice(device, 0);
+        sdl()->SDL_PauseAudioDevice(device, 0);
     }
 }
 
@@ -135,34 +189,34 @@ void closeAudio() {
     if (device == 0) {
         return;
     }
-    SDL_CloseAudioDevice(device);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl()->SDL_CloseAudioDevice(device);
+    sdl()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device = 0;
 }
 
 void playWaveSync(std::string_view waveImage) {
-    if (waveImage.size() > INT_MAX) {
-        return;
-    }
-    const Clip clip =
-        loadWave(SDL_RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size())));
+    const Clip clip = loadWaveImage(waveImage);
     if (replaceQueueWith(clip)) {
         waitUntilHeard(clip.size());
     }
+}
+
+void playWaveImageAsync(std::string_view waveImage) {
+    replaceQueueWith(loadWaveImage(waveImage));
 }
 
 void playWaveFileAsync(const std::string& utf8Path) {
     // file_size fails for anything but a regular file, so directories and pipes are never opened.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(utf8Path, error);
-    if (error || size > kMaxFileBytes) {
+    if (error || size > kMaxFileBytes || !audioOpen()) {
         return;
     }
-    replaceQueueWith(loadWave(SDL_RWFromFile(utf8Path.c_str(), "rb")));
+    replaceQueueWith(loadWave(sdl()->SDL_RWFromFile(utf8Path.c_str(), "rb")));
 }
 
 bool audioBusy() {
-    return device != 0 && SDL_GetQueuedAudioSize(device) > 0;
+    return device != 0 && sdl()->SDL_GetQueuedAudioSize(device) > 0;
 }
 
 } // namespace platform

@@ -5,15 +5,19 @@
 
 namespace platform {
 
-// Opens one audio device for the whole run and keeps it open. Without a working device it falls
-// back to SDL's dummy driver, which consumes audio at real speed, so the game's timing stays the
-// same on a machine without sound. Calling it again while open does nothing.
+// Opens one audio device and keeps it open; the first sound opens it when nobody has (SDL itself
+// is loaded then, so start-up never waits for it). Without a working device it falls back to
+// SDL's dummy driver, which consumes audio at real speed, so the game's timing stays the same on
+// a machine without sound. Calling it again while open does nothing.
 void openAudio();
 void closeAudio();
 
 // Plays a whole RIFF wave image held in memory, replacing whatever is queued, and returns once it
 // has been heard. An image that does not parse, or a closed device, plays nothing.
 void playWaveSync(std::string_view waveImage);
+
+// Starts a whole RIFF wave image held in memory, replacing whatever is queued, and returns at once.
+void playWaveImageAsync(std::string_view waveImage);
 
 // Starts a wave file, replacing whatever is queued, and returns at once. A file that is missing,
 // unreadable, not a wave, or too large to be a word's sound stays silent.

@@ -4,10 +4,10 @@
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "gfx/bold_text.h"
-#include "platform/paths.h"
 #include "platform/resources.h"
 #include "rewards/score.h"
 #include "rewards/signboard.h"
+#include "rewards/word_picture.h"
 #include "rewards/word_sound.h"
 #include "wordlist/word_list.h"
 
@@ -27,12 +27,9 @@ void DrawGlossAndBadge(gfx::Surface& target) {
     slot.reset();
 }
 
-// A word's picture hides the badge; a missing or unreadable one leaves it in view.
+// A word's picture hides the badge; without one, or with an unreadable file, it stays in view.
 void DrawWordPicture(gfx::Surface& target) {
-    const auto path = platform::wordFilePath("bmp", currentWord().kanji, ".bmp");
-    if (!path)
-        return;
-    const gfx::Surface picture(gfx::loadBitmapFile(*path));
+    const gfx::Surface picture(WordPicture(thePuzzle.currentEntry));
     target.bitBlt(20, 380, 300, 300, picture, 0, 0);
 }
 

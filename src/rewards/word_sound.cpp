@@ -2,8 +2,9 @@
 
 #include "board/puzzle_state.h"
 #include "platform/message_box.h"
-#include "platform/paths.h"
 #include "platform/sound.h"
+#include "rewards/word_files.h"
+#include "rewards/word_voice.h"
 #include "wordlist/word_list.h"
 
 #include <filesystem>
@@ -27,12 +28,16 @@ void PlayWordSound(std::string_view fallbackWave) {
         return;
     }
     const std::optional<std::string> path =
-        platform::wordFilePath("wav", theWordList[thePuzzle.currentEntry].kanji, ".wav");
-    const bool ownSound = soundFileExists(path);
-    if (!ownSound || thePuzzle.firstSolve)
+        wordFilePath("wav", theWordList[thePuzzle.currentEntry].kanji, ".wav");
+    // A parent's own file wins over the spoken reading.
+    const bool ownFile = soundFileExists(path);
+    const bool spoken = !ownFile && WordVoiceExpected();
+    if (!(ownFile || spoken) || thePuzzle.firstSolve)
         platform::playWaveSync(fallbackWave);
-    if (ownSound)
+    if (ownFile || spoken)
         thePuzzle.firstSolve = 0;
-    if (path)
+    if (spoken)
+        PlayWordVoice();
+    else if (path)
         platform::playWaveFileAsync(*path);
 }

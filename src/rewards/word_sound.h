@@ -5,7 +5,8 @@
 inline constexpr int kFallbackWaveId = 145;
 
 // What a solved word is heard with. fallbackWave is the built-in wave image, empty when the
-// program carries none: then a message says so and nothing is played. The fallback plays to its
-// end when the word has no sound file, or on the word's first solve; then the word's own file,
-// if any, starts and plays on while the game continues.
+// program carries none: then a message says so and nothing is played. The word's own sound is
+// its file, or else its spoken reading. The fallback plays to its end when the word has neither,
+// or on the word's first solve; then the word's own sound, if any, starts and plays on while the
+// game continues.
 void PlayWordSound(std::string_view fallbackWave);

@@ -2,9 +2,9 @@
 // leave their folder, pictures of no size or at the size limit, special files in a picture's or
 // a sound's place, and the wave files the sound fuzz target found.
 #include "gfx/bitmap_set.h"
-#include "platform/paths.h"
 #include "platform/sjis.h"
 #include "platform/sound.h"
+#include "rewards/word_files.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
@@ -49,7 +49,7 @@ TEST(WordFileNames, ANameThatWouldLeaveItsFolderOrCannotBeReadGivesNoPath) {
         {"\x82\xA0\x82", nullptr}, // the same after a whole character
     };
     for (const auto& row : rows) {
-        const auto path = platform::wordFilePath("bmp", row.kanji, ".bmp");
+        const auto path = wordFilePath("bmp", row.kanji, ".bmp");
         if (row.path)
             EXPECT_EQ(path, std::optional<std::string>(row.path)) << row.path;
         else

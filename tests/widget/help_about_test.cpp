@@ -73,7 +73,10 @@ TEST(About, ShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) {
         std::vector<std::string> texts; // from left to right
         for (const QLabel* label : labels)
             texts.push_back(label->pixmap().isNull() ? label->text().toStdString() : "<icon>");
-        EXPECT_EQ(texts, (std::vector<std::string>{"<icon>", "Torvex Version 1.0"}));
+        texts.resize(2);
+        EXPECT_EQ(texts[0], "<icon>");
+        for (const char* line : {"Torvex Version 1.0\n", "eSpeak NG", "Noto Color Emoji", "CLDR"})
+            EXPECT_NE(texts[1].find(line), std::string::npos) << line;
         const QPoint offset =
             dialog.frameGeometry().center() - game.app().frame().frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();

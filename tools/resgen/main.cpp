@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
              {resgen::writeTextures, resgen::writeFaces, resgen::writeBadge, resgen::writeDigits,
               resgen::writeFlyers, resgen::writeNextButton, resgen::writeIcons, resgen::writeChime})
             write(out);
+        resgen::checkWritten(out);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "torvex_resgen: %s\n", error.what());
         return 1;

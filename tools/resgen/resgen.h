@@ -14,4 +14,8 @@ void writeNextButton(const QDir& out);
 void writeIcons(const QDir& out);
 void writeChime(const QDir& out);
 
+// Reads the written bitmaps back and checks the rules the game relies on; throws
+// std::runtime_error naming the first broken one.
+void checkWritten(const QDir& out);
+
 } // namespace resgen
