@@ -46,6 +46,11 @@ struct PuzzleState {
     int firstSolve = 0;
     std::array<int, 51> solvedFlags{};
 
+    // What the piece sheet was last made of, to make it again at another resolution.
+    int sheetTexture = 0; // bitmap id; 0 before the first
+    std::string sheetFace;
+    int sheetTenths = 0;
+
     PieceGrid pieceX{}, pieceY{};
     PieceGrid sheetX{}, sheetY{};
     PieceGrid homeX{}, homeY{};

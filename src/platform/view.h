@@ -1,10 +1,13 @@
 #pragma once
-// The game board's window. It keeps one image the size of its client area: that image is
-// "the window" the handlers draw on, and a Qt paint only copies it to the screen, so covering
-// and uncovering the window never loses anything.
+// The game board's window. It keeps one image of the board's fixed size: that image is "the
+// window" the handlers draw on, and a Qt paint only copies it to the screen, so covering and
+// uncovering the window never loses anything. The board is shown at the largest scale that fits
+// the widget, centred; the image holds that many device pixels per board pixel, so what the
+// handlers draw is drawn at the screen's resolution and copied to it one to one.
 #include <QImage>
 #include <QRegion>
 #include <QTimer>
+#include <QTouchEvent>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -19,7 +22,22 @@ class ViewHandler {
     virtual void onLButtonDown(int x, int y) = 0;
     virtual void onMouseMove(int x, int y) = 0;
     virtual void onTimer(int id) = 0;
+    // The window image was made again at another resolution; a framework paint follows.
+    virtual void onResolutionChanged() = 0;
 };
+
+// How a board is shown in a widget: `scale` widget pixels per board pixel, and the images hold
+// `ratio` device pixels per board pixel. Scales under a half and absurd device pixel ratios
+// are clamped.
+struct BoardFit {
+    double scale;
+    double ratio;
+};
+BoardFit fitBoardIn(QSize board, QSizeF widget, double devicePixelRatio);
+
+// A blank image of `size` board pixels like the window image: its format and its device pixels
+// per board pixel, so copies between the two stay one to one.
+QImage imageLikeWindow(QSize size);
 
 class View : public QWidget {
     Q_OBJECT
@@ -28,6 +46,15 @@ class View : public QWidget {
     ~View() override;
 
     const std::shared_ptr<QImage>& image() const { return image_; }
+    // The board's size in board pixels; the image holds it at the shown scale.
+    void setBoardSize(QSize size);
+    QSize boardSize() const { return boardSize_; }
+    // Board pixels to widget pixels; 1 at the default size.
+    double scale() const { return scale_; }
+    // Device pixels per board pixel of the window image and of every image drawn onto it.
+    double ratio() const { return image_->devicePixelRatio(); }
+    // A widget position as a board position.
+    QPoint toBoard(QPointF widgetPosition) const;
 
     // Notes a rectangle the handlers drew into; only such areas are copied to the screen.
     void addDrawn(const QRect& area) { drawn_ += area; }
@@ -54,13 +81,23 @@ class View : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     QTimer* timerFor(int id);
     void runFrameworkPaint();
+    // The scale and resolution that fit the widget; a new resolution makes the images again.
+    void fitBoard();
+    QRectF shownBoard() const;
+    // The one press and the one move of mouse and touch, at a widget position.
+    void pressAt(QPointF widgetPosition);
+    void moveAt(QPointF widgetPosition);
+    void touch(const QTouchEvent& event);
 
     ViewHandler& handler_;
     std::shared_ptr<QImage> image_;
+    QSize boardSize_{1, 1};
+    double scale_ = 1.0;
     std::map<int, QTimer*> timers_;
     bool paintPending_ = false;
     bool erasePending_ = false;

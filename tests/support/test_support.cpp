@@ -18,6 +18,7 @@ void resetProgramState() {
     for (auto& slot : gfx::bitmapSlots())
         slot.reset();
     platform::setClock({});
+    platform::setSteadyClock({});
     platform::setRandomSource({});
 }
 
