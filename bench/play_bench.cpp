@@ -32,12 +32,14 @@ constexpr int kWindowWidth = 945;
 constexpr int kWindowHeight = 724;
 constexpr double kFlightNominalMs = 9235;
 
-// The real program, its window at full size, on a four-character word: 16 pieces.
+// The real program, its window at full size or at `percent` of it, on a four-character word: 16
+// pieces.
 struct FourCellGame {
-    FourCellGame() {
+    explicit FourCellGame(int percent = 100) {
         app.InitInstance({"torvex"});
-        app.frame().resize(kWindowWidth,
-                           kWindowHeight + app.frame().menuBar()->sizeHint().height());
+        app.frame().resize(kWindowWidth * percent / 100,
+                           kWindowHeight * percent / 100 +
+                               app.frame().menuBar()->sizeHint().height());
         QApplication::processEvents();
         app.frame().view().paintPendingNow();
         theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"), "tram"};
@@ -74,18 +76,19 @@ void pickUpFirstPiece() {
     OnLButtonDown(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
 }
 
+// At the board's scale in percent: 100, 150 and 200.
 void BM_MoveCarryingPiece(benchmark::State& state) {
-    FourCellGame game;
+    FourCellGame game(int(state.range(0)));
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state)
         OnMouseMove(300 + (++step & 1), 400);
 }
-BENCHMARK(BM_MoveCarryingPiece)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveCarryingPiece)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 // The same move and the Qt paint that brings it to the screen.
 void BM_MoveCarryingPieceShown(benchmark::State& state) {
-    FourCellGame game;
+    FourCellGame game(int(state.range(0)));
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state) {
@@ -93,27 +96,32 @@ void BM_MoveCarryingPieceShown(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_MoveCarryingPieceShown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveCarryingPieceShown)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
-// What a move must at least do: copy 17 squares of 100 x 100 pixels into the window's image
-// and blank one.
+// What a move must at least do: copy 17 squares of 100 x 100 board pixels into the window's
+// image and blank one, in the device pixels of the scale in percent.
 void BM_MoveFloor(benchmark::State& state) {
-    std::vector<std::uint32_t> window(kWindowWidth * kWindowHeight);
-    const std::vector<std::uint32_t> sheet(800 * 200, 0x00FF00FF);
+    const int percent = int(state.range(0));
+    const int width = kWindowWidth * percent / 100, side = 100 * percent / 100;
+    const int sheetWidth = 800 * percent / 100;
+    std::vector<std::uint32_t> window(static_cast<size_t>(width * kWindowHeight * percent / 100));
+    const std::vector<std::uint32_t> sheet(static_cast<size_t>(sheetWidth * side * 2), 0x00FF00FF);
     const auto square = [&](int x, int y) {
-        return &window[static_cast<size_t>(y * kWindowWidth + x)];
+        return &window[static_cast<size_t>(y * percent / 100) * width + x * percent / 100];
     };
+    const size_t rowBytes = static_cast<size_t>(side) * 4;
     for (auto _ : state) {
         for (int n = 0; n < 17; ++n)
-            for (int row = 0; row < 100; ++row)
-                std::memcpy(square(50 * n % 800, 135 + 23 * n % 400) + row * kWindowWidth,
-                            &sheet[static_cast<size_t>(row * 800 + 100 * (n % 8))], 400);
-        for (int row = 0; row < 100; ++row)
-            std::memset(square(300, 400) + row * kWindowWidth, 0xFF, 400);
+            for (int row = 0; row < side; ++row)
+                std::memcpy(square(50 * n % 800, 135 + 23 * n % 400) + row * width,
+                            &sheet[static_cast<size_t>(row * sheetWidth + side * (n % 8))],
+                            rowBytes);
+        for (int row = 0; row < side; ++row)
+            std::memset(square(300, 400) + row * width, 0xFF, rowBytes);
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_MoveFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveFloor)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 int runningFlightTimer() {
     for (int id = 1; id <= 4; ++id)

@@ -3,12 +3,15 @@
 # painted before the window first shows), for the game on the starter words and for an empty
 # Qt window. Prints the median of several runs of each.
 #   bench/startup/startup.sh build/torvex build/bench/torvex_minimal_window content/words.txt
+# A fourth argument, --child, starts the game in child mode (full screen, on a 1920x1080 screen).
 set -euo pipefail
 if [ -z "${XVFB_INSIDE:-}" ]; then
   export XVFB_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  screen=1024x768x24
+  [ "${4:-}" = --child ] && screen=1920x1080x24
+  exec xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
 fi
-game=$1 minimal=$2 words=$3 runs=${RUNS:-9}
+game=$1 minimal=$2 words=$3 mode=${4:-} runs=${RUNS:-9}
 export SDL_AUDIODRIVER=dummy
 
 # Milliseconds from exec until a window with the title pattern is visible.
@@ -30,6 +33,6 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 for label in game minimal; do
   for _ in $(seq "$runs"); do
-    if [ "$label" = game ]; then time_to_map "$game" "$words"; else time_to_map "$minimal"; fi
+    if [ "$label" = game ]; then time_to_map "$game" $mode "$words"; else time_to_map "$minimal"; fi
   done | median | sed "s/^/$label: median ms to a mapped window over $runs runs: /"
 done

@@ -61,6 +61,9 @@ void FrameWindow::enterChildMode() {
     windowedGeometry_ = geometry();
     lock_.engage();
     menuBar()->hide();
+    // Sized first, so a first set-up is made at the screen's resolution; and without a window
+    // manager nothing else makes the window cover the screen.
+    setGeometry(screen()->geometry());
     showFullScreen();
     // Under X this also keeps the window manager's own keys (switching, closing) from a child.
     grabKeyboard();

@@ -191,6 +191,9 @@ bool View::event(QEvent* event) {
     case QEvent::TouchCancel:
         touch(static_cast<const QTouchEvent&>(*event));
         return true;
+    case QEvent::ScreenChangeInternal: // onto a screen of another device pixel ratio
+        fitBoard();
+        return QWidget::event(event);
     default:
         return QWidget::event(event);
     }

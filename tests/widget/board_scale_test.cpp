@@ -101,5 +101,23 @@ TEST_F(BoardScale, TapsCarryAPieceHome) {
     EXPECT_EQ(thePuzzle.pieceY[1][3], thePuzzle.homeY[1][3]);
 }
 
+// Scales are whole twentieths; below a half and past four device pixels per board pixel, and
+// for absurd device pixel ratios, they are clamped.
+TEST(BoardFit, ScalesFitTheWidgetInWholeTwentiethsWithinTheirBounds) {
+    const struct {
+        QSizeF widget;
+        double dpr, scale, ratio;
+    } rows[] = {{{945, 724}, 1, 1, 1},     {{1920, 1080}, 1, 1.45, 1.45},
+                {{945, 724}, 2, 1, 2},     {{1920, 1080}, 2, 1.475, 2.95},
+                {{100, 100}, 1, 0.5, 1},   {{800, 600}, 1, 600 / 724.0, 1},
+                {{20000, 20000}, 1, 4, 4}, {{945, 724}, 100, 1, 4},
+                {{945, 724}, 0.01, 1, 1},  {{945, 724}, std::nan(""), 1, 1}};
+    for (const auto& row : rows) {
+        const platform::BoardFit fit = platform::fitBoardIn({945, 724}, row.widget, row.dpr);
+        EXPECT_DOUBLE_EQ(fit.scale, row.scale) << row.widget.width() << " " << row.dpr;
+        EXPECT_DOUBLE_EQ(fit.ratio, row.ratio) << row.widget.width() << " " << row.dpr;
+    }
+}
+
 } // namespace
 } // namespace testing_support
