@@ -68,7 +68,7 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
         EXPECT_TRUE(game.shows(devicePixels(65, 135, 100, 100), sheet, {0, 0}));
 
         // Along each row of the piece: pixels between magenta and black (the edge's shading),
-        // and neighbours that differ at an odd column (impossible in 2 x 2 blocks).
+        // and neighbours that differ inside a pair of columns (impossible in 2 x 2 blocks).
         int edges = 0, shading = 0, oddSteps = 0;
         const QRect piece = devicePixels(65, 135, 100, 100);
         for (int y = piece.top(); y <= piece.bottom(); ++y) {
@@ -76,7 +76,7 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
                 const gfx::Rgb c = game.pixel(x, y), next = game.pixel(x + 1, y);
                 shading += c != kMagenta && c != gfx::kBlack;
                 edges += (c == kMagenta) != (next == kMagenta) && (next == kMagenta);
-                oddSteps += c != next && (x - piece.left()) % 2 == 1;
+                oddSteps += c != next && (x - piece.left()) % 2 == 0;
             }
         }
         ASSERT_GT(edges, 0);
