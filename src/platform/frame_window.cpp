@@ -105,4 +105,12 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
+// A keyboard grab asked for before the window was on the screen fails under X: it is asked for
+// again once the window is active.
+void FrameWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && inChildMode())
+        grabKeyboard();
+    QMainWindow::changeEvent(event);
+}
+
 } // namespace platform
