@@ -33,12 +33,14 @@ constexpr int kWindowWidth = 945;
 constexpr int kWindowHeight = 724;
 constexpr double kFlightNominalMs = 9235;
 
-// The real program, its window at full size, on a four-character word: 16 pieces.
+// The real program, its window at full size or at `percent` of it, on a four-character word: 16
+// pieces.
 struct FourCellGame {
-    FourCellGame() {
+    explicit FourCellGame(int percent = 100) {
         app.InitInstance({"torvex"});
-        app.frame().resize(kWindowWidth,
-                           kWindowHeight + app.frame().menuBar()->sizeHint().height());
+        app.frame().resize(kWindowWidth * percent / 100,
+                           kWindowHeight * percent / 100 +
+                               app.frame().menuBar()->sizeHint().height());
         QApplication::processEvents();
         app.frame().view().paintPendingNow();
         theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"), "tram"};
@@ -75,14 +77,15 @@ void pickUpFirstPiece() {
     OnLButtonDown(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
 }
 
+// At the board's scale in percent: 100, 150 and 200.
 void BM_MoveCarryingPiece(benchmark::State& state) {
-    FourCellGame game;
+    FourCellGame game(int(state.range(0)));
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state)
         OnMouseMove(300 + (++step & 1), 400);
 }
-BENCHMARK(BM_MoveCarryingPiece)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveCarryingPiece)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 // The same while the speech thread speaks one reading after another (a new one is asked for
 // every eighth move, faster than it is spoken), as it does after a word is set up.
@@ -104,7 +107,7 @@ BENCHMARK(BM_MoveCarryingPieceWhileSpeaking)->Unit(benchmark::kMicrosecond);
 
 // The same move and the Qt paint that brings it to the screen.
 void BM_MoveCarryingPieceShown(benchmark::State& state) {
-    FourCellGame game;
+    FourCellGame game(int(state.range(0)));
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state) {
@@ -112,33 +115,38 @@ void BM_MoveCarryingPieceShown(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_MoveCarryingPieceShown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveCarryingPieceShown)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
-// What a move must at least do: copy back the backdrop under the piece's old and new place (one
-// 101 x 100 box for a one-pixel step), copy the parts of the two scattered pieces it overlaps
-// (40 x 80 and 51 x 80) and the carried piece itself.
+// What a move must at least do, in the device pixels of the scale in percent: copy back the
+// backdrop under the piece's old and new place (one 101 x 100 box for a one-pixel step), copy the
+// parts of the two scattered pieces it overlaps (40 x 80 and 51 x 80) and the carried piece.
 void BM_MoveFloor(benchmark::State& state) {
-    std::vector<std::uint32_t> window(kWindowWidth * kWindowHeight);
-    const std::vector<std::uint32_t> backdrop(kWindowWidth * kWindowHeight, 0x00FFFFFF);
-    const std::vector<std::uint32_t> sheet(800 * 200, 0x00FF00FF);
+    const int percent = int(state.range(0));
+    const auto device = [percent](int boardPixels) { return boardPixels * percent / 100; };
+    const int width = device(kWindowWidth);
+    std::vector<std::uint32_t> window(static_cast<size_t>(width) * device(kWindowHeight));
+    const std::vector<std::uint32_t> backdrop(window.size(), 0x00FFFFFF);
+    const std::vector<std::uint32_t> sheet(static_cast<size_t>(device(800)) * device(200),
+                                           0x00FF00FF);
     struct Copy {
         const std::vector<std::uint32_t>& from;
         int stride, width, rows;
     };
-    const Copy copies[] = {{backdrop, kWindowWidth, 101, 100},
-                           {sheet, 800, 40, 80},
-                           {sheet, 800, 51, 80},
-                           {sheet, 800, 100, 100}};
+    const Copy copies[] = {{backdrop, width, device(101), device(100)},
+                           {sheet, device(800), device(40), device(80)},
+                           {sheet, device(800), device(51), device(80)},
+                           {sheet, device(800), device(100), device(100)}};
+    const size_t origin = static_cast<size_t>(device(400)) * width + device(300);
     for (auto _ : state) {
         for (const Copy& c : copies)
             for (int row = 0; row < c.rows; ++row)
-                std::memcpy(&window[static_cast<size_t>((400 + row) * kWindowWidth + 300)],
-                            &c.from[static_cast<size_t>(row * c.stride)],
+                std::memcpy(&window[origin + static_cast<size_t>(row) * width],
+                            &c.from[static_cast<size_t>(row) * c.stride],
                             static_cast<size_t>(c.width) * 4);
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_MoveFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveFloor)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 int runningFlightTimer() {
     for (int id = 1; id <= 4; ++id)

@@ -2,15 +2,17 @@
 # Start-up time in a real X server: from exec to the mapped, painted window (the board is
 # painted before the window first shows), for the game on the starter words and for an empty
 # Qt window, run in alternating pairs so both see the same machine load. Prints the median time
-# and peak resident memory of each and their ratios. Extra arguments go to the game (--child).
-#   bench/startup/startup.sh build/torvex build/bench/torvex_minimal_window content/words.txt [ARG...]
+# and peak resident memory of each and their ratios.
+#   bench/startup/startup.sh build/torvex build/bench/torvex_minimal_window content/words.txt
+# A fourth argument, --child, starts the game in child mode (full screen, on a 1920x1080 screen).
 set -euo pipefail
 if [ -z "${XVFB_INSIDE:-}" ]; then
   export XVFB_INSIDE=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  screen=1024x768x24
+  [ "${4:-}" = --child ] && screen=1920x1080x24
+  exec xvfb-run -a -s "-screen 0 $screen" "$0" "$@"
 fi
-game=$1 minimal=$2 words=$3 runs=${RUNS:-21}
-shift 3
+game=$1 minimal=$2 words=$3 mode=${4:-} runs=${RUNS:-21}
 export SDL_AUDIODRIVER=dummy
 
 # Prints "milliseconds peak-kB" from exec until a window with the title pattern is visible.
@@ -34,7 +36,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 samples=$(mktemp)
 trap 'rm -f "$samples"' EXIT
 for _ in $(seq "$runs"); do
-  echo "game $(time_to_map "$game" "$words" "$@")" >>"$samples"
+  echo "game $(time_to_map "$game" $mode "$words")" >>"$samples"
   echo "minimal $(time_to_map "$minimal")" >>"$samples"
 done
 for label in game minimal; do

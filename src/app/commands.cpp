@@ -42,6 +42,7 @@ void CommandTable::addFileCommands(platform::FrameWindow& frame, platform::Docum
     handlers_[ID_FILE_SAVE_AS] = [&document] { document.saveAs(); };
     // Closing the frame asks about unsaved changes, as the close box does.
     handlers_[ID_APP_EXIT] = [&frame] { frame.close(); };
+    handlers_[ID_CHILD_MODE] = [&frame] { frame.enterChildMode(); };
     for (int i = 0; i < platform::kRecentFileCount; ++i)
         handlers_[ID_FILE_MRU_FILE1 + i] = [&document, i] { openRecentFile(document, i); };
 }

@@ -29,7 +29,8 @@ platform::MenuItem settingsMenu() {
         {menuPopup("ふぉんと種類", {menuCommand("ＭＳ ゴシック", ID_FONT_GOTHIC),
                                     menuCommand("ＭＳ 明朝", ID_FONT_MINCHO)}),
          menuPopup("難易度", {menuCommand("一歳", ID_LEVEL_1), menuCommand("二歳", ID_LEVEL_2),
-                              menuCommand("三歳", ID_LEVEL_3)})});
+                              menuCommand("三歳", ID_LEVEL_3)}),
+         menuCommand("こどもモード\tF11", ID_CHILD_MODE)});
 }
 
 // 漢字入力, つぎへ and もどる sit on the bar itself and act at once; the blank item is never
@@ -51,7 +52,7 @@ std::vector<platform::Accelerator> accelerators() {
             {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+X", ID_EDIT_CUT},
             {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+C", ID_EDIT_COPY},        {"Ctrl+Ins", ID_EDIT_COPY},
             {"Ctrl+V", ID_EDIT_PASTE},  {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
-            {"Shift+F6", ID_PREV_PANE}};
+            {"Shift+F6", ID_PREV_PANE}, {"F11", ID_CHILD_MODE}};
 }
 
 } // namespace

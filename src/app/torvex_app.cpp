@@ -7,11 +7,13 @@
 #include "platform/toolkit_language.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 // The board's drawing reaches x 930 and y 680; the reward flight reaches 945 and 724.
 constexpr int kClientWidth = 945;
 constexpr int kClientHeight = 724;
+constexpr const char* kChildOption = "--child";
 } // namespace
 
 void InitialiseToolkit() {
@@ -38,11 +40,17 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
         frame_->view().requestPaint(true);
     };
     frame_->canClose = [this] { return document_.saveModified(); };
-    if (arguments.size() > 1 && !document_.open(arguments[1]))
+    std::vector<std::string> files(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
+                                   arguments.end());
+    const bool child = std::erase(files, kChildOption) > 0;
+    if (!files.empty() && !document_.open(files.front()))
         return false;
     updateCaption();
     frame_->fitClientArea(kClientWidth, kClientHeight);
-    frame_->show();
+    if (child)
+        frame_->enterChildMode();
+    else
+        frame_->show();
     frame_->view().requestPaint(true);
     frame_->view().paintPendingNow();
     frame_->view().repaint();

@@ -14,7 +14,8 @@ class CTorvexApp {
     CTorvexApp();
     ~CTorvexApp();
     // Makes the document, frame and view, opens the file named on the command line (if any)
-    // and shows the board. False when the program should end at once.
+    // and shows the board, in child mode with the option --child anywhere on the line. False
+    // when the program should end at once.
     bool InitInstance(const std::vector<std::string>& arguments);
 
     platform::FrameWindow& frame() { return *frame_; }

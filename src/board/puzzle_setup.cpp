@@ -67,21 +67,47 @@ std::array<int, 5> scatterRanks(const std::array<int, 5>& values) {
     return ranks;
 }
 
-void LoadSheetTexture() {
+namespace {
+
+// The texture at the window's resolution, so a piece copied from the sheet stays one to one.
+void loadTexture(int id) {
     auto& sheet = gfx::bitmapSlots()[gfx::kSheetSlot];
     sheet.reset();
-    const int difficulty = thePuzzle.difficulty;
-    sheet = gfx::loadResourceBitmap(difficulty == 1   ? gfx::kTextureLevel1
-                                    : difficulty == 3 ? gfx::kTextureLevel3
-                                                      : gfx::kTextureLevel2);
+    sheet = gfx::atWindowResolution(gfx::loadResourceBitmap(id));
+    thePuzzle.sheetTexture = id;
 }
 
-void DrawKanjiOnSheet(gfx::Surface& sheet, int tenths) {
-    const gfx::Font previous = sheet.selectFont(gfx::pointFont(tenths, thePuzzle.fontFace));
+void drawKanji(gfx::Surface& sheet, int tenths, const std::string& face) {
+    const gfx::Font previous = sheet.selectFont(gfx::pointFont(tenths, face));
     sheet.setTransparent(true);
     sheet.setTextColour(gfx::kBlack);
     sheet.textOut(0, 0, currentKanji());
     sheet.selectFont(previous);
+    thePuzzle.sheetFace = face;
+    thePuzzle.sheetTenths = tenths;
+}
+
+} // namespace
+
+void LoadSheetTexture() {
+    const int difficulty = thePuzzle.difficulty;
+    loadTexture(difficulty == 1   ? gfx::kTextureLevel1
+                : difficulty == 3 ? gfx::kTextureLevel3
+                                  : gfx::kTextureLevel2);
+}
+
+void DrawKanjiOnSheet(gfx::Surface& sheet, int tenths) {
+    drawKanji(sheet, tenths, thePuzzle.fontFace);
+}
+
+// The face and texture are those of the last set-up, not the settings chosen since.
+void RemakeSheet() {
+    if (thePuzzle.sheetTexture == 0)
+        return;
+    loadTexture(thePuzzle.sheetTexture);
+    gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
+    if (thePuzzle.sheetTenths > 0)
+        drawKanji(sheet, thePuzzle.sheetTenths, thePuzzle.sheetFace);
 }
 
 void DrawGuide(gfx::Surface& surface) {

@@ -27,3 +27,6 @@ std::array<int, 5> scatterRanks(const std::array<int, 5>& values);
 
 // Draws the word's kanji at the top-left corner of the sheet, in black.
 void DrawKanjiOnSheet(gfx::Surface& sheet, int tenths);
+// Makes the sheet again as it was last made, at the window's present resolution; the pieces
+// stay where they lie.
+void RemakeSheet();

@@ -56,6 +56,11 @@ struct PuzzleState {
     Presentation presentation = Presentation::None;
     int flyerShown = 0; // the reward figure has flown and not been put back by a set-up
 
+    // What the piece sheet was last made of, to make it again at another resolution.
+    int sheetTexture = 0; // bitmap id; 0 before the first
+    std::string sheetFace;
+    int sheetTenths = 0;
+
     PieceGrid pieceX{}, pieceY{};
     PieceGrid sheetX{}, sheetY{};
     PieceGrid homeX{}, homeY{};

@@ -1,6 +1,7 @@
 #include "board/torvex_view.h"
 
 #include "board/pointer_input.h"
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "rewards/reward_flight.h"
 
@@ -22,4 +23,8 @@ void CTorvexView::onMouseMove(int x, int y) {
 
 void CTorvexView::onTimer(int id) {
     OnTimer(id);
+}
+
+void CTorvexView::onResolutionChanged() {
+    RemakeSheet();
 }

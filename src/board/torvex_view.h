@@ -10,6 +10,7 @@ class CTorvexView : public platform::ViewHandler {
     void onLButtonDown(int x, int y) override;
     void onMouseMove(int x, int y) override;
     void onTimer(int id) override;
+    void onResolutionChanged() override;
 };
 
 // The paint: a list just read is set up; otherwise the board is shown again as it was.

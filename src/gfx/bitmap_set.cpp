@@ -1,8 +1,11 @@
 #include "gfx/bitmap_set.h"
 
+#include "platform/view.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <filesystem>
 #include <map>
 
@@ -56,6 +59,17 @@ BitmapPtr loadResourceBitmap(int id) {
     if (fresh)
         it->second = toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
     return it->second ? std::make_shared<QImage>(it->second->copy()) : nullptr;
+}
+
+BitmapPtr atWindowResolution(BitmapPtr bitmap) {
+    if (!bitmap)
+        return nullptr;
+    auto scaled = std::make_shared<QImage>(platform::imageLikeWindow(bitmap->size()));
+    if (scaled->devicePixelRatio() == bitmap->devicePixelRatio())
+        return bitmap;
+    QPainter painter(scaled.get());
+    painter.drawImage(QRect(QPoint(), bitmap->size()), *bitmap);
+    return scaled;
 }
 
 void LoadBitmapSet() {

@@ -36,6 +36,10 @@ std::array<BitmapPtr, 8>& bitmapSlots();
 // A fresh copy of a built-in bitmap, or nullptr when it cannot be loaded.
 BitmapPtr loadResourceBitmap(int id);
 
+// The bitmap at the window's resolution, enlarged pixel by pixel: drawn on at that resolution
+// and copied from one to one. Itself when the window has one device pixel per board pixel.
+BitmapPtr atWindowResolution(BitmapPtr bitmap);
+
 // Fills slots 3 to 7 with the faces, digits, reward figures and the Next button.
 void LoadBitmapSet();
 

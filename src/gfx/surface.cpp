@@ -48,6 +48,30 @@ QColor toQColor(Rgb c) {
     return QColor::fromRgb(c);
 }
 
+// A rectangle of board pixels as the device pixels of `image` it covers. Every edge rounds the
+// same way, so rectangles of the same size cover the same number of device pixels anywhere.
+QRect devicePixels(const QImage& image, const QRect& board) {
+    const double r = image.devicePixelRatio();
+    const auto at = [r](int v) { return int(std::lround(v * r)); };
+    return {at(board.x()), at(board.y()), at(board.width()), at(board.height())};
+}
+
+// Draws in the device pixels of the target instead of board pixels: copies and fills that
+// must be one to one. Qt takes the nearly identical transform for the identity. A clip set
+// before stays where it was set, in board pixels.
+void inDevicePixels(QPainter& p) {
+    const double r = p.device()->devicePixelRatio();
+    p.setTransform(QTransform::fromScale(1.0 / r, 1.0 / r));
+}
+
+// Nearest-neighbour from one image's device pixels to another's; one to one at equal sizes.
+void copyPixels(QPainter& p, const QRect& to, const QImage& source, const QRect& from) {
+    inDevicePixels(p);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QRectF(to), source, QRectF(from));
+    p.resetTransform();
+}
+
 QFont toQFont(const Font& font) {
     QFont f = font.face.empty() ? QFont() : QFont(QString::fromStdString(font.face));
     if (font.pixelSize > 0)
@@ -70,22 +94,25 @@ struct TextStamp {
 // Null for text wider than the target, which is drawn directly instead.
 const TextStamp* textStamp(const QFont& font, Rgb colour, std::string_view sjis,
                            const QImage& target) {
-    using Key = std::tuple<QString, Rgb, std::string>;
+    using Key = std::tuple<QString, Rgb, std::string, double>;
     static std::map<Key, TextStamp> stamps;
     constexpr std::size_t kMaxStamps = 32;
-    Key key{font.key(), colour, std::string(sjis)};
+    const double ratio = target.devicePixelRatio();
+    Key key{font.key(), colour, std::string(sjis), ratio};
     if (auto it = stamps.find(key); it != stamps.end())
         return &it->second;
     const QString text = QString::fromStdString(platform::sjisToUtf8Lossy(sjis));
     const QFontMetrics metrics(font, &target);
     const int advance = metrics.horizontalAdvance(text);
-    if (advance > target.width())
+    if (advance > target.deviceIndependentSize().width())
         return nullptr;
     // Room for ink beyond the advance and the cell: overhangs of bold glyphs and hinting.
     const QRect box = metrics.boundingRect(text)
                           .united(QRect(0, -metrics.ascent(), advance, metrics.height()))
                           .adjusted(-4, -4, 4, 4);
-    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    // Drawn at the target's resolution, so the stamp is copied to it one to one.
+    QImage image(box.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
@@ -173,34 +200,34 @@ Font Surface::selectFont(const Font& font) {
 }
 
 int Surface::width() const {
-    return target_ ? target_->width() : 0;
+    return target_ ? int(std::lround(target_->deviceIndependentSize().width())) : 0;
 }
 
 int Surface::height() const {
-    return target_ ? target_->height() : 0;
+    return target_ ? int(std::lround(target_->deviceIndependentSize().height())) : 0;
 }
 
 void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy) {
     if (!source.target_ || !painting())
         return;
-    QRect covered = QRect(sx, sy, w, h).intersected(source.target_->rect());
+    QRect covered = QRect(sx, sy, w, h).intersected(QRect(0, 0, source.width(), source.height()));
     if (clip_)
         covered &=
             QRect(clip_->x, clip_->y, clip_->width, clip_->height).translated(sx - x, sy - y);
     if (covered.isEmpty())
         return;
-    QPainter& p = painter(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(x + covered.x() - sx, y + covered.y() - sy), *source.target_, covered);
-    drawn(x + covered.x() - sx, y + covered.y() - sy, covered.width(), covered.height());
+    const QRect to = covered.translated(x - sx, y - sy);
+    copyPixels(painter(QPainter::CompositionMode_Source), devicePixels(*target_, to),
+               *source.target_, devicePixels(*source.target_, covered));
+    drawn(to.x(), to.y(), to.width(), to.height());
 }
 
 void Surface::stretchBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, int sw,
                          int sh) {
     if (!source.target_ || !painting())
         return;
-    QPainter& p = painter(QPainter::CompositionMode_Source);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(x, y, w, h), *source.target_, QRect(sx, sy, sw, sh));
+    copyPixels(painter(QPainter::CompositionMode_Source), devicePixels(*target_, QRect(x, y, w, h)),
+               *source.target_, devicePixels(*source.target_, QRect(sx, sy, sw, sh)));
     drawn(x, y, w, h);
 }
 
@@ -213,13 +240,18 @@ void Surface::fillWithWindowColour(int left, int top, int right, int bottom) {
 void Surface::fillBox(const Box& box, Rgb colour) {
     if (!painting() || box.empty())
         return;
-    painter(QPainter::CompositionMode_Source)
-        .fillRect(QRect(box.x, box.y, box.width, box.height), toQColor(colour));
+    QPainter& p = painter(QPainter::CompositionMode_Source);
+    inDevicePixels(p);
+    p.fillRect(devicePixels(*target_, QRect(box.x, box.y, box.width, box.height)), toQColor(colour));
+    p.resetTransform();
     drawn(box.x, box.y, box.width, box.height);
 }
 
 Rgb Surface::pixel(int x, int y) const {
-    return target_ && target_->valid(x, y) ? target_->pixel(x, y) & 0xFFFFFF : kBlack;
+    if (!target_)
+        return kBlack;
+    const QRect device = devicePixels(*target_, QRect(x, y, 1, 1));
+    return target_->valid(device.topLeft()) ? target_->pixel(device.topLeft()) & 0xFFFFFF : kBlack;
 }
 
 void Surface::moveTo(int x, int y) {
@@ -320,9 +352,14 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     const QFont font = toQFont(font_);
     if (transparent_ && !font_.antialiased) {
         if (const TextStamp* stamp = textStamp(font, textColour_, visible, *target_)) {
-            p.drawImage(QPoint(x, y) + stamp->offset, stamp->image);
-            drawn(x + stamp->offset.x(), y + stamp->offset.y(), stamp->image.width(),
-                  stamp->image.height());
+            const QPoint corner = QPoint(x, y) + stamp->offset;
+            const QSize size = stamp->image.deviceIndependentSize().toSize();
+            inDevicePixels(p);
+            const QRectF to(devicePixels(*target_, QRect(corner, size)).topLeft(),
+                            QSizeF(stamp->image.size()));
+            p.drawImage(to, stamp->image, QRectF(stamp->image.rect()));
+            p.resetTransform();
+            drawn(corner.x(), corner.y(), size.width(), size.height());
             return;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The clocks and the random source behind the scatter of the pieces and the reward flight's
-// pace. All are replaceable so tests can fix the time and the numbers.
+// The clocks and the random source behind the scatter of the pieces, the reward flight's pace
+// and the parent's hold. All are replaceable so tests can fix the time and the numbers.
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -12,7 +12,7 @@ namespace platform {
 std::time_t currentTime();
 void setClock(std::function<std::time_t()> clock); // empty: the real clock again
 
-// The monotonic clock that paces animations.
+// The monotonic clock that paces animations and times holds.
 using SteadyTime = std::chrono::steady_clock::time_point;
 SteadyTime steadyNow();
 void setSteadyClock(std::function<SteadyTime()> clock); // empty: the real clock again

@@ -1,9 +1,11 @@
 #pragma once
 // The main frame: a menu bar over the board view, captioned "<document title> - Torvex".
+#include "platform/child_lock.h"
 #include "platform/menu.h"
 #include "platform/view.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -16,8 +18,17 @@ class FrameWindow : public QMainWindow {
 
     View& view() { return *view_; }
     void setDocumentTitle(const std::string& title);
-    // Sizes the window so the board's whole extent shows, where the screen allows.
+    // Sizes the window so the board's whole extent shows, where the screen allows; the board
+    // is shown scaled in a window down to half that size.
     void fitClientArea(int width, int height);
+
+    // Child mode: full screen without the menu bar, every key does nothing and closing is
+    // refused, until the parent's hold brings the window back as it was.
+    void enterChildMode();
+    void leaveChildMode();
+    bool inChildMode() const { return lock_.engaged(); }
+    // The hint telling the parent how to leave, shown for the first seconds of child mode.
+    const QWidget& childModeHint() const { return *hint_; }
 
     // The menu bar and the accelerator keys; every command goes to `target`.
     void installCommands(const std::vector<MenuItem>& menu, const std::vector<Accelerator>& keys,
@@ -30,10 +41,16 @@ class FrameWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     View* view_;
     std::unique_ptr<CommandTarget> commands_;
+    ChildLock lock_;
+    QWidget* hint_;
+    QTimer hintTimer_;
+    Qt::WindowStates windowedState_;
+    QRect windowedGeometry_;
 };
 
 } // namespace platform

@@ -2,13 +2,49 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace platform {
 namespace {
 View* currentView = nullptr;
 constexpr QRgb kWindowColour = qRgb(255, 255, 255);
+constexpr double kMinScale = 0.5;
+// Four device pixels per board pixel make a 4K screen's board; more only costs memory.
+constexpr double kMaxRatio = 4.0;
+// Ratios are whole twentieths: a piece of 100 and a face of 40 board pixels then cover whole
+// device pixels wherever they lie, so copying one is exact.
+constexpr double kRatioSteps = 20.0;
+
+QSize devicePixels(QSize size, double ratio) {
+    return QSize(int(std::lround(size.width() * ratio)), int(std::lround(size.height() * ratio)))
+        .expandedTo(QSize(1, 1));
+}
+
+QImage blankImage(QSize size, double ratio) {
+    QImage image(devicePixels(size, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(kWindowColour);
+    return image;
+}
+
 } // namespace
+
+BoardFit fitBoardIn(QSize board, QSizeF widget, double devicePixelRatio) {
+    const double dpr =
+        std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, kMaxRatio) : 1.0;
+    const double fit = std::max(
+        kMinScale, std::min(widget.width() / board.width(), widget.height() / board.height()));
+    const double ratio =
+        std::clamp(std::floor(fit * dpr * kRatioSteps + 1e-9) / kRatioSteps, 1.0, kMaxRatio);
+    // Below one device pixel per board pixel the image keeps one and is shown reduced.
+    return {fit * dpr < 1.0 ? fit : ratio / dpr, ratio};
+}
+
+QImage imageLikeWindow(QSize size) {
+    return blankImage(size, currentView ? currentView->ratio() : 1.0);
+}
 
 View* theView() {
     return currentView;
@@ -16,13 +52,12 @@ View* theView() {
 
 View::View(ViewHandler& handler, QWidget* parent)
     : QWidget(parent), handler_(handler),
-      image_(std::make_shared<QImage>(1, 1, QImage::Format_RGB32)),
-      backdrop_(std::make_shared<QImage>(1, 1, QImage::Format_RGB32)) {
-    image_->fill(kWindowColour);
-    backdrop_->fill(kWindowColour);
+      image_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))),
+      backdrop_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))) {
     // The game acts on every pointer move, with or without a button held.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     currentView = this;
 }
 
@@ -31,16 +66,60 @@ View::~View() {
         currentView = nullptr;
 }
 
+void View::setBoardSize(QSize size) {
+    boardSize_ = size.expandedTo(QSize(1, 1));
+    // A window down to half the board's size still shows all of it.
+    setMinimumSize((boardSize_ + QSize(1, 1)) / 2);
+    fitBoard();
+}
+
+void View::fitBoard() {
+    const BoardFit fit = fitBoardIn(boardSize_, size(), devicePixelRatioF());
+    scale_ = fit.scale;
+    if (image_->size() == devicePixels(boardSize_, fit.ratio) && ratio() == fit.ratio) {
+        update();
+        return;
+    }
+    // New images, which the game's draw fills again from its state at the new resolution;
+    // surfaces still holding the old ones keep them alive.
+    image_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
+    backdrop_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
+    handler_.onResolutionChanged();
+    requestPaint(true);
+}
+
+QRectF View::shownBoard() const {
+    const double dpr = devicePixelRatioF();
+    const QSizeF shown = QSizeF(image_->size()) * (scale_ / ratio());
+    // Whole device pixels from the corner, so a one to one copy stays one to one.
+    const auto margin = [dpr](double room) { return std::floor(room * dpr / 2) / dpr; };
+    return {QPointF(margin(width() - shown.width()), margin(height() - shown.height())), shown};
+}
+
+QPoint View::toBoard(QPointF widgetPosition) const {
+    const QPointF board = (widgetPosition - shownBoard().topLeft()) / scale_;
+    return {int(std::floor(board.x())), int(std::floor(board.y()))};
+}
+
+QRegion View::toWidget(const QRegion& board) const {
+    const QPointF origin = shownBoard().topLeft();
+    QRegion widget;
+    for (const QRect& area : board)
+        widget += QRectF(origin + QPointF(area.topLeft()) * scale_, QSizeF(area.size()) * scale_)
+                      .toAlignedRect();
+    return widget;
+}
+
 // What was drawn stays noted until a paint has brought it to the screen, so showing it now
 // also covers what an earlier handler asked to be shown later.
 void View::showChanged() {
     if (!drawn_.isEmpty())
-        update(drawn_);
+        update(toWidget(drawn_));
 }
 
 void View::showNow() {
     if (!drawn_.isEmpty())
-        repaint(drawn_);
+        repaint(toWidget(drawn_));
 }
 
 void View::requestPaint(bool erase) {
@@ -60,7 +139,7 @@ void View::runFrameworkPaint() {
     erasePending_ = false;
     if (erase) {
         image_->fill(kWindowColour);
-        addDrawn(image_->rect());
+        addDrawn(QRect(QPoint(), boardSize_));
     }
     handler_.onDraw();
 }
@@ -69,20 +148,24 @@ void View::paintEvent(QPaintEvent* event) {
     paintPendingNow();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& area : event->region())
-        painter.drawImage(area, *image_, area);
+    const QRectF board = shownBoard();
+    // Image pixels per widget pixel: the device pixel ratio, unless the board is shown reduced.
+    const double pixels = ratio() / scale_;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, pixels > devicePixelRatioF());
+    for (const QRect& area : event->region()) {
+        const QRectF shown = board & QRectF(area);
+        for (const QRect& margin : QRegion(area) - QRegion(board.toAlignedRect()))
+            painter.fillRect(margin, QColor::fromRgb(kWindowColour));
+        if (!shown.isEmpty())
+            painter.drawImage(
+                shown, *image_,
+                QRectF((shown.topLeft() - board.topLeft()) * pixels, shown.size() * pixels));
+    }
     drawn_ = QRegion();
 }
 
 void View::resizeEvent(QResizeEvent*) {
-    // New images of the new size, which the game's draw fills again from its state; surfaces
-    // still holding the old ones keep them alive.
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    for (auto* image : {&image_, &backdrop_}) {
-        *image = std::make_shared<QImage>(size, QImage::Format_RGB32);
-        (*image)->fill(kWindowColour);
-    }
-    requestPaint(true);
+    fitBoard();
 }
 
 void View::press(int x, int y) {
@@ -90,9 +173,14 @@ void View::press(int x, int y) {
     handler_.onLButtonDown(x, y);
 }
 
+void View::pressAt(QPointF widgetPosition) {
+    const QPoint at = toBoard(widgetPosition);
+    press(at.x(), at.y());
+}
+
 void View::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        press(event->position().toPoint().x(), event->position().toPoint().y());
+        pressAt(event->position());
 }
 
 // A quick second click is one more press: no click of a child is lost.
@@ -100,8 +188,40 @@ void View::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+void View::moveAt(QPointF widgetPosition) {
+    const QPoint at = toBoard(widgetPosition);
+    handler_.onMouseMove(at.x(), at.y());
+}
+
 void View::mouseMoveEvent(QMouseEvent* event) {
-    handler_.onMouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+    moveAt(event->position());
+}
+
+bool View::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        touch(static_cast<const QTouchEvent&>(*event));
+        return true;
+    case QEvent::ScreenChangeInternal: // onto a screen of another device pixel ratio
+        fitBoard();
+        return QWidget::event(event);
+    default:
+        return QWidget::event(event);
+    }
+}
+
+// A finger put down is a press where it lands, as a click is; a finger sliding is a pointer
+// move, so a carried piece follows it. Lifting it does nothing, as releasing the button.
+void View::touch(const QTouchEvent& event) {
+    for (const QEventPoint& finger : event.points()) {
+        if (finger.state() == QEventPoint::Pressed)
+            pressAt(finger.position());
+        else if (finger.state() == QEventPoint::Updated)
+            moveAt(finger.position());
+    }
 }
 
 QTimer* View::timerFor(int id) {

@@ -1,11 +1,14 @@
 #pragma once
-// The game board's window. It keeps two images the size of its client area: the window the
+// The game board's window. It keeps two images of the board's fixed size: the window the
 // handlers draw on, which a Qt paint only copies to the screen (covering and uncovering the
 // window loses nothing), and the backdrop of everything on the board that does not move, which
-// erasing a moving thing copies back.
+// erasing a moving thing copies back. The board is shown at the largest scale that fits
+// the widget, centred; the image holds that many device pixels per board pixel, so what the
+// handlers draw is drawn at the screen's resolution and copied to it one to one.
 #include <QImage>
 #include <QRegion>
 #include <QTimer>
+#include <QTouchEvent>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -20,7 +23,22 @@ class ViewHandler {
     virtual void onLButtonDown(int x, int y) = 0;
     virtual void onMouseMove(int x, int y) = 0;
     virtual void onTimer(int id) = 0;
+    // The window image was made again at another resolution; a framework paint follows.
+    virtual void onResolutionChanged() = 0;
 };
+
+// How a board is shown in a widget: `scale` widget pixels per board pixel, and the images hold
+// `ratio` device pixels per board pixel. Scales under a half and absurd device pixel ratios
+// are clamped.
+struct BoardFit {
+    double scale;
+    double ratio;
+};
+BoardFit fitBoardIn(QSize board, QSizeF widget, double devicePixelRatio);
+
+// A blank image of `size` board pixels like the window image: its format and its device pixels
+// per board pixel, so copies between the two stay one to one.
+QImage imageLikeWindow(QSize size);
 
 class View : public QWidget {
     Q_OBJECT
@@ -30,8 +48,18 @@ class View : public QWidget {
 
     const std::shared_ptr<QImage>& image() const { return image_; }
     const std::shared_ptr<QImage>& backdrop() const { return backdrop_; }
+    // The board's size in board pixels; the image holds it at the shown scale.
+    void setBoardSize(QSize size);
+    QSize boardSize() const { return boardSize_; }
+    // Board pixels to widget pixels; 1 at the default size.
+    double scale() const { return scale_; }
+    // Device pixels per board pixel of the window image and of every image drawn onto it.
+    double ratio() const { return image_->devicePixelRatio(); }
+    // A widget position as a board position.
+    QPoint toBoard(QPointF widgetPosition) const;
 
-    // Notes a rectangle the handlers drew into the window; only such areas reach the screen.
+    // Notes a rectangle of the board the handlers drew into the window; only such areas reach
+    // the screen.
     void addDrawn(const QRect& area) { drawn_ += area; }
     // Makes what the handlers drew visible at the next Qt paint.
     void showChanged();
@@ -39,7 +67,7 @@ class View : public QWidget {
     void showNow();
     // A press acts on what is shown: the game first sees a move to the press point, so a
     // pending set-up runs and a carried thing follows before the press is handled. Mouse
-    // presses come here; so can taps.
+    // presses and taps come here, in board coordinates.
     void press(int x, int y);
     // The framework's paint: erase to the window colour, then the game's draw, at the next
     // Qt paint. With erase false the game draws over what is there.
@@ -60,17 +88,29 @@ class View : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     QTimer* timerFor(int id);
     void runFrameworkPaint();
+    // The scale and resolution that fit the widget; a new resolution makes the images again.
+    void fitBoard();
+    QRectF shownBoard() const;
+    // The widget's pixels that show an area of the board.
+    QRegion toWidget(const QRegion& board) const;
+    // The one press and the one move of mouse and touch, at a widget position.
+    void pressAt(QPointF widgetPosition);
+    void moveAt(QPointF widgetPosition);
+    void touch(const QTouchEvent& event);
 
     ViewHandler& handler_;
     std::shared_ptr<QImage> image_;
+    std::shared_ptr<QImage> backdrop_;
+    QSize boardSize_{1, 1};
+    double scale_ = 1.0;
     std::map<int, QTimer*> timers_;
     bool paintPending_ = false;
     bool erasePending_ = false;
-    std::shared_ptr<QImage> backdrop_;
     QRegion drawn_;
 };
 

@@ -31,7 +31,7 @@ void requestViewPaint(bool erase) {
 
 Size viewClientSize() {
     const View* v = theView();
-    return v ? Size{v->image()->width(), v->image()->height()} : Size{};
+    return v ? Size{v->boardSize().width(), v->boardSize().height()} : Size{};
 }
 
 } // namespace platform

@@ -5,7 +5,7 @@
 run_in_x11() {
   if [ -z "${XVFB_INSIDE:-}" ]; then
     export XVFB_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+    exec xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768x24}" "$@"
   fi
   work=$(mktemp -d)
   trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT

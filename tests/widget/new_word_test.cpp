@@ -33,7 +33,7 @@ void typeWord(int number, const char* kanji, const char* reading, const char* en
         return dialog.result();
     });
     OnWordList();
-    platform::setModalHook({});
+    testing_support::failOnUnexpectedModals();
 }
 
 // The voice is made on the speech thread: events are let in until it plays, for at most 10 s.

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board shown scaled: the window image at the scale's device pixels, drawn at that
+// resolution, pointer and touch positions mapped back to the board.
+#include "gfx/bitmap_set.h"
+#include "support/play_support.h"
+
+#include <QMenuBar>
+#include <QPointingDevice>
+#include <QTest>
+#include <cmath>
+
+namespace testing_support {
+namespace {
+
+constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
+constexpr gfx::Rgb kGridRed = gfx::rgb(255, 0, 0);
+constexpr gfx::Rgb kMagenta = gfx::rgb(255, 0, 255); // piece 1's texture at difficulty 1
+
+class BoardScale : public PlayBoard {
+  protected:
+    // The window sized so the board shows at `scale`, and a word set up at that resolution.
+    void showAt(double scale) {
+        s = scale;
+        game.app().frame().resize(int(std::ceil(945 * s)),
+                                  int(std::ceil(724 * s)) +
+                                      game.app().frame().menuBar()->sizeHint().height());
+        game.settle();
+        openList({{"山", "やま", "mountain"}});
+    }
+    // The device pixel at the centre of board pixel (x, y).
+    gfx::Rgb at(int x, int y) {
+        return game.pixel(int(std::floor((x + 0.5) * s)), int(std::floor((y + 0.5) * s)));
+    }
+    QPoint onScreen(int x, int y) { return {int(std::lround(x * s)), int(std::lround(y * s))}; }
+    QRect devicePixels(int x, int y, int w, int h) {
+        const auto d = [this](int v) { return int(std::lround(v * s)); };
+        return {d(x), d(y), d(w), d(h)};
+    }
+    void carryHome(int g, int j) {
+        const QPoint from = onScreen(thePuzzle.pieceX[g][j] + 50, thePuzzle.pieceY[g][j] + 50);
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {}, from);
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {},
+                          onScreen(thePuzzle.homeX[g][j] + 3, thePuzzle.homeY[g][j] - 4));
+    }
+
+    double s = 1;
+};
+
+// Frame, grid and a piece snapped home by scaled clicks lie where the scale puts them; the
+// piece is the sheet copied one to one, and the kanji on it has sharp edges drawn at the
+// device's resolution: neither pixel blocks of an enlarged image nor a blur.
+TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
+    for (double scale : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        showAt(scale);
+        ASSERT_EQ(game.view().scale(), scale);
+        EXPECT_EQ(game.pixels().size(), QSize(std::lround(945 * s), std::lround(724 * s)));
+        EXPECT_EQ(at(150, 130), kFrameBlue);
+        EXPECT_EQ(at(150, 120), kWhite);
+        EXPECT_EQ(at(197, 235), kGridRed);
+        EXPECT_NE(at(200, 235), kGridRed); // a gap of the dots, over the home's tint
+        carryHome(1, 1);
+        EXPECT_EQ(thePuzzle.selectedPiece, -1);
+        EXPECT_EQ(thePuzzle.pieceX[1][1], thePuzzle.homeX[1][1]);
+        const QImage& sheet = *gfx::bitmapSlots()[gfx::kSheetSlot];
+        EXPECT_EQ(sheet.size(), QSize(800, 200) * s);
+        EXPECT_TRUE(game.shows(devicePixels(65, 135, 100, 100), sheet, {0, 0}));
+
+        // Along each row of the piece: pixels between magenta and black (the edge's shading),
+        // and neighbours that differ inside a pair of columns (impossible in 2 x 2 blocks).
+        int edges = 0, shading = 0, oddSteps = 0;
+        const QRect piece = devicePixels(65, 135, 100, 100);
+        for (int y = piece.top(); y <= piece.bottom(); ++y) {
+            for (int x = piece.left(); x < piece.right(); ++x) {
+                const gfx::Rgb c = game.pixel(x, y), next = game.pixel(x + 1, y);
+                shading += c != kMagenta && c != gfx::kBlack;
+                edges += (c == kMagenta) != (next == kMagenta) && (next == kMagenta);
+                oddSteps += c != next && (x - piece.left()) % 2 == 0;
+            }
+        }
+        ASSERT_GT(edges, 0);
+        EXPECT_LE(shading, 2 * edges + 2 * piece.height()) << "blurred";
+        EXPECT_GT(oddSteps, 0) << "enlarged";
+    }
+}
+
+// A tap picks a piece up and the next tap, where the finger lands, puts it down and snaps it.
+TEST_F(BoardScale, TapsCarryAPieceHome) {
+    showAt(1.5);
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const auto tap = [&](int x, int y) {
+        QTest::touchEvent(&game.view(), screen).press(0, onScreen(x, y), &game.view());
+        QTest::touchEvent(&game.view(), screen).release(0, onScreen(x, y), &game.view());
+    };
+    tap(thePuzzle.pieceX[1][3] + 40, thePuzzle.pieceY[1][3] + 60);
+    EXPECT_EQ(thePuzzle.selectedPiece, 3);
+    tap(thePuzzle.homeX[1][3] - 5, thePuzzle.homeY[1][3] + 7);
+    EXPECT_EQ(thePuzzle.selectedPiece, -1);
+    EXPECT_EQ(thePuzzle.pieceX[1][3], thePuzzle.homeX[1][3]);
+    EXPECT_EQ(thePuzzle.pieceY[1][3], thePuzzle.homeY[1][3]);
+}
+
+// Scales are whole twentieths; below a half and past four device pixels per board pixel, and
+// for absurd device pixel ratios, they are clamped.
+TEST(BoardFit, ScalesFitTheWidgetInWholeTwentiethsWithinTheirBounds) {
+    const struct {
+        QSizeF widget;
+        double dpr, scale, ratio;
+    } rows[] = {{{945, 724}, 1, 1, 1},     {{1920, 1080}, 1, 1.45, 1.45},
+                {{945, 724}, 2, 1, 2},     {{1920, 1080}, 2, 1.475, 2.95},
+                {{100, 100}, 1, 0.5, 1},   {{800, 600}, 1, 600 / 724.0, 1},
+                {{20000, 20000}, 1, 4, 4}, {{945, 724}, 100, 1, 4},
+                {{945, 724}, 0.01, 1, 1},  {{945, 724}, std::nan(""), 1, 1}};
+    for (const auto& row : rows) {
+        const platform::BoardFit fit = platform::fitBoardIn({945, 724}, row.widget, row.dpr);
+        EXPECT_DOUBLE_EQ(fit.scale, row.scale) << row.widget.width() << " " << row.dpr;
+        EXPECT_DOUBLE_EQ(fit.ratio, row.ratio) << row.widget.width() << " " << row.dpr;
+    }
+}
+
+} // namespace
+} // namespace testing_support
