@@ -4,6 +4,7 @@
 #include "board/torvex_view.h"
 #include "platform/document.h"
 #include "platform/frame_window.h"
+#include "rewards/rewards.h"
 #include "wordlist/torvex_doc.h"
 
 #include <memory>
@@ -25,6 +26,7 @@ class CTorvexApp {
     void updateCaption();
 
     BoardPlayer player_;
+    Rewards rewards_;
     CTorvexDoc content_;
     platform::Document document_;
     CTorvexView viewHandler_;

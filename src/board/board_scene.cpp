@@ -3,14 +3,13 @@
 #include "board/board_scene.h"
 
 #include "board/board_drawing.h"
+#include "board/board_rewards.h"
 #include "board/figures.h"
 #include "board/navigation.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "board/story_captions.h"
 #include "gfx/bitmap_set.h"
-#include "rewards/completion.h"
-#include "rewards/reward_flight.h"
 
 #include <algorithm>
 
@@ -25,8 +24,8 @@ void drawPuzzleBackdrop(gfx::Surface& target) {
     DrawVersionCaption(target);
     DrawStoryCaptions(target);
     if (thePuzzle.presentation != Presentation::None)
-        DrawPresentation(target);
-    DrawNextButton(target);
+        boardRewards().drawPresentation(target);
+    boardRewards().drawNextButton(target);
 }
 
 bool carryingPiece() {
@@ -66,7 +65,7 @@ void DrawMovingThings(gfx::Surface& target) {
                 if (!carryingPiece() || g != s.selectedCell || j != s.selectedPiece)
                     DrawPiece(target, sheet, g, j, s.pieceX[g][j], s.pieceY[g][j]);
     DrawFiguresAtRest(target);
-    DrawRewardFigure(target);
+    boardRewards().drawRewardFigure(target);
     if (carryingPiece())
         DrawPiece(target, sheet, s.selectedCell, s.selectedPiece,
                   s.pieceX[s.selectedCell][s.selectedPiece],

@@ -1,12 +1,11 @@
 #include "board/pointer_input.h"
 
 #include "board/board_drawing.h"
+#include "board/board_rewards.h"
 #include "board/board_scene.h"
 #include "board/figures.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
-#include "rewards/completion.h"
-#include "rewards/reward_flight.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ bool strictlyInside(int x, int y, int left, int top, int width, int height) {
 }
 
 void pressNextButton(int x, int y) {
-    if (NextButtonShown() && strictlyInside(x, y, 700, 475, 200, 60)) {
+    if (boardRewards().nextButtonShown() && strictlyInside(x, y, 700, 475, 200, 60)) {
         ++thePuzzle.currentEntry;
         RebuildPuzzle();
     }
@@ -26,7 +25,7 @@ void pressNextButton(int x, int y) {
 void pressRewardFigure(int x, int y) {
     if (thePuzzle.rewardClickable >= 1 &&
         strictlyInside(x, y, thePuzzle.rewardRestX, thePuzzle.rewardRestY, 80, 60))
-        StartRewardFlight();
+        boardRewards().startRewardFlight();
 }
 
 // The scan does not stop at a hit: the last piece hit (the one on top) is carried, and from now
@@ -76,12 +75,12 @@ void putDown(gfx::WindowSurface& window, int x, int y) {
     const int wasSolved = s.solvedNow;
     CheckCompletion();
     if (s.solvedNow) {
-        PresentCompletion(window);
+        boardRewards().presentCompletion(window);
     } else if (wasSolved) {
         ShowBoardAfresh(); // taken apart: the Next button goes, the faces stop smiling
     } else {
         RestoreMoved(window, before, PieceBox(g, j));
-        RestoreArea(window, RewardFigureBox());
+        RestoreArea(window, boardRewards().rewardFigureBox());
     }
 }
 

@@ -1,12 +1,12 @@
 #include "board/puzzle_setup.h"
 
 #include "board/board_drawing.h"
+#include "board/board_rewards.h"
 #include "board/board_scene.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/window.h"
-#include "rewards/word_voice.h"
 #include "wordlist/word_list.h"
 
 namespace {
@@ -141,8 +141,7 @@ void RebuildPuzzle() {
         SetUpPuzzle(sheet);
     }
     ShowBoardAfresh();
-    // Spoken while the child plays, so the word's voice is ready when it is solved.
-    PrepareWordVoice();
+    boardRewards().wordSetUp();
 }
 
 void RebuildShownPuzzle() {

@@ -3,7 +3,7 @@
 #include "board/pointer_input.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
-#include "rewards/reward_flight.h"
+#include "board/board_rewards.h"
 
 CTorvexView::CTorvexView() {
     InitPuzzleState();
@@ -22,7 +22,7 @@ void CTorvexView::onMouseMove(int x, int y) {
 }
 
 void CTorvexView::onTimer(int id) {
-    OnTimer(id);
+    boardRewards().onTimer(id);
 }
 
 void CTorvexView::onResolutionChanged() {

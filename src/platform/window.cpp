@@ -24,11 +24,6 @@ int viewTimerInterval(int id) {
     return v ? v->timerInterval(id) : 0;
 }
 
-void requestViewPaint(bool erase) {
-    if (View* v = theView())
-        v->requestPaint(erase);
-}
-
 Size viewClientSize() {
     const View* v = theView();
     return v ? Size{v->boardSize().width(), v->boardSize().height()} : Size{};

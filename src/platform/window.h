@@ -1,6 +1,6 @@
 #pragma once
-// The board window's services for the game, without Qt in sight: its timers, its paints and
-// its client rectangle. With no view they do nothing.
+// The board window's services for the game, without Qt in sight: its timers and its client
+// rectangle. With no view they do nothing.
 
 namespace platform {
 
@@ -8,9 +8,6 @@ void setViewTimer(int id, int milliseconds);
 void stopViewTimer(int id);
 bool viewTimerRunning(int id);
 int viewTimerInterval(int id);
-
-// A framework paint at the next chance: erase then draw, or draw over what is there.
-void requestViewPaint(bool erase);
 
 struct Size {
     int width = 0;

@@ -1,0 +1,14 @@
+#include "board/board_rewards.h"
+
+namespace {
+BoardRewards* current = nullptr;
+} // namespace
+
+BoardRewards& boardRewards() {
+    static BoardRewards none;
+    return current ? *current : none;
+}
+
+void setBoardRewards(BoardRewards* rewards) {
+    current = rewards;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The completion presentation, the reward flight and the word's voice as the board's rewards.
+// Made once by the application; the board calls them while this object lives.
+#include "board/board_rewards.h"
+
+class Rewards final : public BoardRewards {
+  public:
+    Rewards() { setBoardRewards(this); }
+    ~Rewards() override { setBoardRewards(nullptr); }
+    Rewards(const Rewards&) = delete;
+    Rewards& operator=(const Rewards&) = delete;
+
+    void wordSetUp() override;
+    void presentCompletion(gfx::WindowSurface& window) override;
+    void drawPresentation(gfx::Surface& target) override;
+    void drawNextButton(gfx::Surface& target) override;
+    bool nextButtonShown() const override;
+    void drawRewardFigure(gfx::Surface& target) override;
+    gfx::Box rewardFigureBox() const override;
+    void startRewardFlight() override;
+    void onTimer(int id) override;
+};
