@@ -1,6 +1,7 @@
 #include "gfx/fonts.h"
 
 #include <QFont>
+#include <QGuiApplication>
 
 namespace gfx {
 
@@ -9,6 +10,11 @@ void registerJapaneseFonts() {
     QFont::insertSubstitution(QString::fromUtf8(kFaceMincho), "IPAMincho");
     QFont::insertSubstitution(QString::fromUtf8(kFacePMincho), "IPAPMincho");
     QFont::insertSubstitution(QString::fromUtf8(kFacePGothic), "IPAPGothic");
+    // The menus, dialogs and captions are Japanese: in a face that holds every character they
+    // use, Qt need not search the system's fonts for each glyph before the window first shows.
+    QFont interface = QGuiApplication::font();
+    interface.setFamily(QStringLiteral("IPAPGothic"));
+    QGuiApplication::setFont(interface);
 }
 
 } // namespace gfx

@@ -9,8 +9,8 @@ inline constexpr const char* kFacePMincho = "ＭＳ Ｐ明朝";
 inline constexpr const char* kFacePGothic = "ＭＳ Ｐゴシック";
 
 // fontconfig maps none of the names above to a Japanese face, so the substitutes are given
-// explicitly: IPAGothic, IPAMincho, IPAPMincho and IPAPGothic. Call once after the
-// application object exists.
+// explicitly: IPAGothic, IPAMincho, IPAPMincho and IPAPGothic; the interface is drawn in
+// IPAPGothic. Call once after the application object exists.
 void registerJapaneseFonts();
 
 } // namespace gfx
