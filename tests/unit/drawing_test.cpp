@@ -103,11 +103,6 @@ TEST(Fonts, JapaneseFacesResolveToTheIpaFaces) {
         EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(name))).family(), expected) << name;
 }
 
-TEST(Fonts, PointSizesBecomePixelHeightsAt96Dpi) {
-    EXPECT_EQ(gfx::pointFont(1500, gfx::kFaceGothic).pixelSize, 200);
-    EXPECT_EQ(gfx::pointFont(1510, gfx::kFaceGothic).pixelSize, 201);
-}
-
 TEST(Fonts, BoldTextCellIsNoTallerThanAskedAndAsTallAsFits) {
     const auto cellHeight = [](int pixelSize) {
         QFont font(QString::fromUtf8(gfx::kFacePMincho));
