@@ -12,11 +12,12 @@ namespace rewards_support {
 class ScratchFolder {
   public:
     ScratchFolder() { thePuzzle.workingDirectory = path(); }
-    // Writes a file at a UTF-8 path relative to the folder, making its folders.
-    void write(const std::string& relative, const std::string& bytes) const {
+    // Writes a file at a UTF-8 path relative to the folder, making its folders; gives its path.
+    std::string write(const std::string& relative, const std::string& bytes) const {
         const std::filesystem::path file = folder_.path() / std::filesystem::u8path(relative);
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
     }
     void remove(const std::string& relative) const {
         std::filesystem::remove(folder_.path() / std::filesystem::u8path(relative));

@@ -2,12 +2,11 @@
 // replacing each other, inputs that stay silent, and what the synthesiser makes of any reading.
 #include "platform/sound.h"
 #include "platform/speech.h"
-#include "support/test_support.h"
+#include "support/rewards_support.h"
 
 #include <QCoreApplication>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <thread>
 
 namespace {
@@ -41,11 +40,7 @@ class SoundTest : public ::testing::Test {
   protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void TearDown() override { platform::closeAudio(); }
-    std::string writeFile(const std::string& name, const std::string& content) const {
-        std::ofstream(dir / name, std::ios::binary) << content;
-        return (dir / name).string();
-    }
-    const testing_support::TempFolder scratch;
+    const rewards_support::ScratchFolder scratch;
     const fs::path dir = scratch.path();
 };
 
@@ -59,7 +54,7 @@ TEST_F(SoundTest, TheFirstSoundOpensADeviceEvenWhenTheNamedDriverFails) {
 // A new clip replaces the queued one, or the chime would wait behind the rest of the word: the
 // chime's wait ends with the queue empty, long before the three seconds of the word.
 TEST_F(SoundTest, ANewClipReplacesTheQueuedOne) {
-    const std::string longWord = writeFile("long.wav", waveImage(kWord, 3.0));
+    const std::string longWord = scratch.write("long.wav", waveImage(kWord, 3.0));
     platform::playWaveFileAsync(longWord);
     EXPECT_TRUE(platform::audioBusy());
     platform::playWaveSync(waveImage(kWord, 0.1));
@@ -70,17 +65,17 @@ TEST_F(SoundTest, UnplayableFilesAndImagesAreSilent) {
     const std::string wave = waveImage(kWord, 0.5);
     // 33 MiB of 8-channel 32-bit audio is only 22 s: refused for its size, not its length.
     const std::string oversized =
-        writeFile("oversized.wav", waveImage({8, 48000, 32}, 0, 33u << 20));
+        scratch.write("oversized.wav", waveImage({8, 48000, 32}, 0, 33u << 20));
     fs::resize_file(oversized, 44 + (33u << 20));
     fs::create_directory(dir / "folder.wav");
     const std::string paths[] = {
         (dir / "missing.wav").string(),
-        writeFile("empty.wav", ""),
-        writeFile("text.wav", "not a wave\n"),
-        writeFile("truncated.wav", wave.substr(0, wave.size() / 2)),
+        scratch.write("empty.wav", ""),
+        scratch.write("text.wav", "not a wave\n"),
+        scratch.write("truncated.wav", wave.substr(0, wave.size() / 2)),
         (dir / "folder.wav").string(),
-        writeFile("gigantic.wav", waveImage(kWord, 0.1, 0xFFFFFFF0)),
-        writeFile("minute.wav", waveImage({1, 8000, 8}, 61)),
+        scratch.write("gigantic.wav", waveImage(kWord, 0.1, 0xFFFFFFF0)),
+        scratch.write("minute.wav", waveImage({1, 8000, 8}, 61)),
         oversized,
     };
     for (const std::string& path : paths) {

@@ -43,16 +43,20 @@ class BadInput : public ::testing::Test {
     MessageRecorder messages;
 };
 
-// Reading a named pipe would wait for a writer forever; reading a device may never end.
-TEST_F(BadInput, SomethingThatIsNoFileIsRefusedWithoutBeingRead) {
+// A file that cannot be read is reported, and the list, the marks and the document's name stay
+// as they were. Reading a named pipe would wait for a writer forever, a device may never end.
+TEST_F(BadInput, WhatCannotBeReadOrIsNoFileIsRefusedWithoutBeingRead) {
     game.openWords({{"犬"}});
+    thePuzzle.solvedFlags[1] = 1;
     const hardening::NamedPipe pipe((folder() / "pipe.txt").string(), 2s);
-    for (const std::string& path : {pipe.path(), "/dev/null"s}) {
+    for (const std::string& path :
+         {pipe.path(), "/dev/null"s, "/nonexistent/x.txt"s, "/proc/self/mem"s, "/tmp"s}) {
         messages.texts.clear();
         EXPECT_FALSE(document().open(path)) << path;
         EXPECT_EQ(messages.texts.size(), 1u) << path;
         EXPECT_EQ(theWordList[1].kanji, platform::sjis("犬")) << path;
         EXPECT_EQ(document().path(), game.listPath());
+        EXPECT_EQ(thePuzzle.solvedFlags[1], 1) << path;
     }
     EXPECT_FALSE(pipe.rescued());
 }

@@ -46,12 +46,12 @@ class FileCommands : public ::testing::Test {
         theWordList[1].kanji = sjis("変");
         document().setModified(true);
     }
-    // Texts of the recent files the File popup shows.
+    // Texts of the recent files the File popup shows, looking one place past the four it may.
     std::vector<std::string> recentItems() {
         QMenu& file = *findCommand(frame(), ID_FILE_OPEN).popup;
         lookAt(file);
         std::vector<std::string> texts;
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             if (QAction* item = findCommand(file, ID_FILE_MRU_FILE1 + i).action;
                 item && item->isEnabled())
                 texts.push_back(item->text().toStdString());

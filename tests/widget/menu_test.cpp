@@ -37,7 +37,6 @@ TEST_F(Menus, PopupsBringTheirItemsUpToDateAndLeaveTheBarAsBuilt) {
 
 TEST_F(Menus, ExactlyOneFaceAndOneLevelCarryTheCheckAfterEachChoice) {
     game.openWords({{"山", "やま", "mountain"}});
-    const QImage board = game.pixels().copy();
     const struct {
         std::vector<int> chosen;
         int face, level;
@@ -58,18 +57,6 @@ TEST_F(Menus, ExactlyOneFaceAndOneLevelCarryTheCheckAfterEachChoice) {
         for (int id : {ID_FONT_GOTHIC, ID_FONT_MINCHO, ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3})
             EXPECT_EQ(checked(id), id == c.face || id == c.level) << id;
     }
-}
-
-TEST_F(Menus, SettingsSetTheWordOnTheBoardUpAgainAtOnce) {
-    game.openWords({{"山", "やま", "mountain"}});
-    const QImage before = game.pixels().copy();
-    choose(frame(), ID_LEVEL_3);
-    choose(frame(), ID_FONT_MINCHO);
-    game.settle();
-    EXPECT_EQ(thePuzzle.difficulty, 3);
-    EXPECT_EQ(thePuzzle.fontFace, "ＭＳ 明朝");
-    EXPECT_NE(game.pixels(), before);
-    EXPECT_TRUE(game.showsItsState());
 }
 
 // Only Ctrl+O of these keys does anything: the edit keys and the pane keys reach commands

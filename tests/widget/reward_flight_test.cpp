@@ -2,15 +2,13 @@
 #include "board/puzzle_setup.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
-#include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
-#include "support/rewards_support.h"
+#include "support/test_support.h"
 
 #include <chrono>
 
 using namespace testing_support;
-using namespace rewards_support;
 
 namespace {
 
@@ -49,22 +47,6 @@ class RewardFlight : public ::testing::Test {
 
     RunningApp game;
 };
-
-// Whatever the figure flies over comes back as it leaves: the solved word's presentation too.
-TEST_F(RewardFlight, AFlightOverThePresentationLeavesItIntact) {
-    platform::closeAudio();
-    solveCurrentWord(game);
-    ASSERT_TRUE(figureShown(kAtRest, 0));
-    const QImage before = game.pixels().copy();
-    game.click(890, 40);
-    ASSERT_EQ(thePuzzle.animationIdle, 0);
-    while (runningFlightTimer() != 0) {
-        tickNow();
-        ASSERT_TRUE(game.showsItsState()) << thePuzzle.flightX << "," << thePuzzle.flightY;
-    }
-    const QRect presentation(0, 100, 945, 624);
-    EXPECT_EQ(game.pixels().copy(presentation), before.copy(presentation));
-}
 
 TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
     StartRewardFlight();
