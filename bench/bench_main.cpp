@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's speed figures, measured on the real view on Qt's offscreen platform.
 #include "app/torvex_app.h"
 

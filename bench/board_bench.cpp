@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Set-up, paint and the word list's load and store.
 #include "app/torvex_app.h"
 #include "board/puzzle_setup.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Play: carrying a piece, a flight tick, a whole completion presentation and the flight's
 // real duration, with the copy floor the carried piece is measured against.
 #include "app/torvex_app.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the fuzz targets share: a check that stops the run with a message, and a scratch file for
 // the loaders that read from a path, as the game's do.

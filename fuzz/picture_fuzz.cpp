@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file in a word picture's place loads as a bitmap of bounded size or not at all, and is
 // drawn as a solved word's picture is: its top-left 300 x 300 onto the window at (20, 380).
 #include "fuzz_support.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file in a word sound's place is read, parsed and converted to the device's format, or
 // refused, without harm. No device is open, so nothing is queued or played.
 #include "fuzz_support.h"

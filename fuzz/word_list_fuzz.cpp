@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes, Shift-JIS, UTF-8 or neither, load as a word list: at most one message, no kanji over
 // 8 bytes, no line break kept. A store gives back every byte of the 150 lines read, loads back
 // to the same list and stores to the same bytes.

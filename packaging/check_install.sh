@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # check_install.sh BUILD_DIR APP_ID: installs the build into a staging folder and checks what a
 # desktop needs (entry, icons, metainfo: present and valid), then starts the installed launcher
 # twice for a fresh player and checks the player's folder and where the game was started.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // torvex_icon SIZE OUT.png: the program's frog icon at SIZE by SIZE pixels for the desktop's icon
 // theme. The pixel art is enlarged by a whole factor without smoothing, so it stays crisp.
 #include <QDir>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every test group runs inside one QApplication on the offscreen platform, with the game's
 // fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
 // by side never see each other's recent files. A dialog no test scripted fails that test at once.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source file includes a header of a layer it must not know. The arrows run one way:
 #   app -> rewards -> board -> wordlist -> gfx -> platform
 # and nothing between the platform and app includes the menus. Run by every build (src/CMakeLists.txt).

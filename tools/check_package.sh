@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The install route a user takes: a Release build of the game alone (no tests, warnings not
 # errors), packed with `cpack -G DEB`; the package's contents are checked and the packaged
 # program is started in a real X server until its window maps.

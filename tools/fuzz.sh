@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs each fuzz target of the sanitizer tree for a bounded time, one after the other, on a
 # working copy of its seed corpus (fuzz/corpus/NAME; what a run finds is kept in the tree for
 # the next run, never written into the repository). A crash, a sanitizer report, a failed check,

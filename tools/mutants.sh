@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Mutation sample: does the suite notice a plausible one-line slip? Each line of MUTANTS is
 #   FILE<TAB>SED-EXPRESSION<TAB>WHAT THE SLIP DOES
 # The expression must change exactly one line of FILE. Each mutant is applied to a scratch copy

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sanitizer tree: the program, its tests and the fuzz targets built with clang under
 # AddressSanitizer and UndefinedBehaviorSanitizer (any report ends the process with an error),
 # then every test group run there.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by tools/sanitize.sh and tools/fuzz.sh: how the sanitizer runtimes behave, for the
 # tools that run while the tree builds, the tests and the fuzz targets alike. Leak detection is
 # on and nothing is suppressed.

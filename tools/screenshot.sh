@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # screenshot.sh [BUILD_DIR]: makes docs/screenshot.png for the README, the real game window in a
 # real X server (Xvfb) with the first starter word solved (tests/smoke/solve_word.sh does the
 # playing). Without BUILD_DIR it builds build/ the way ./run does.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages the game needs to build, run and test, then builds it once.
 # Run by ./run and ./test; safe to run again (it installs only what is missing). Arguments are
 # passed to CMake's configure step (./test adds the tests and makes warnings errors).
@@ -14,6 +19,8 @@ packages=(
   # The drag-latency probe of the speed figures: XTest and a C compiler.
   libx11-dev libxtst-dev gcc
   fonts-noto-color-emoji appstream desktop-file-utils file dpkg-dev
+  # Every file's licence is checked with `reuse lint`.
+  reuse
   # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and
   # llvm-symbolizer for readable reports.
   clang libclang-rt-14-dev llvm-14

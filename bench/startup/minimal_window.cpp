@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: an empty Qt main window, measured the same way as the game.
 #include <QApplication>
 #include <QMainWindow>

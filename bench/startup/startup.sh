@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time in a real X server: from exec to the mapped, painted window (the board is
 # painted before the window first shows), for the game on the starter words and for an empty
 # Qt window, run in alternating pairs so both see the same machine load. Prints the median time

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command ids of the menus and keys, and the command table that routes each to its handler.
 #include "platform/document.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the board asks of the rewards: the board knows when a word is solved, when the reward
 // figure is pressed and where things lie; the rewards draw and play. The board knows no rewards:

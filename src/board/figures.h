@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two companion faces: the frog (figure 1) and the girl (figure 2). They are carried with
 // the same two clicks as the pieces, but keep the point where they were grabbed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // つぎへ and もどる: move to the next or previous word with wrap-around and show a preview of it;
 // the puzzle itself is set up at the next pointer move.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board's pointer input. A piece or a face is moved with two separate clicks: one picks it
 // up, the next puts it down; releasing the button does nothing. A pointer move sets up a word

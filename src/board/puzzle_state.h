@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one program-wide record of the game. Words, cells, pieces and figures are numbered from 1;
 // slot 0 of every array carries no meaning. Flags are ints where any non-zero value is set.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two story lines at the top of the board: the frog names the signboard that fell apart,
 // the girl recalls what its word was.

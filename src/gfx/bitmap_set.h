@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's bitmaps: eight holders that live for the whole run, the built-in bitmaps by
 // number, and word pictures loaded from files.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Drawing surfaces. A surface is a record of drawing state (pen, font, text colour, background
 // mode, current position) over a target image; every drawing call applies that state to the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The about box: the program's icon and a line of text beside it, an OK button at the right,
 // shown modally and centred over the main window.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The clocks and the random source behind the scatter of the pieces, the reward flight's pace
 // and the parent's hold. All are replaceable so tests can fix the time and the numbers.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one document of the program and the framework's file commands on it: open, save, save
 // as, new, and the recently-used files. The content is read and written through an Archive.

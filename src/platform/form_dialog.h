@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A dialog of labelled single-line edits with OK and cancel, laid out in dialog units. It keeps
 // no rules of its own: the caller says what the edits hold and which typing they take, and

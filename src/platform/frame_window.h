@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main frame: a menu bar over the board view, captioned "<document title> - Torvex".
 #include "platform/child_lock.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The frame's menu bar and accelerator keys, described as plain data by the program and built
 // into Qt widgets here. Every item and key issues a command id to one command target.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Message boxes with one OK button. Texts are UTF-8. Tests replace the box with a recorder.
 #include <functional>

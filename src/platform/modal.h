@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs modal dialogs. Tests replace the user: a hook receives the dialog, already shown, and
 // answers for it (fill fields, press buttons) instead of a nested event loop waiting for a person.

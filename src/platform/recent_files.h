@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The recently-used file list: four entries, newest first, kept in the per-user settings store,
 // and beside it the game's settings.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Opening a document with the desktop's default program, as a double click in the file manager
 // would. Tests record the path instead.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shift-JIS (code page 932) and UTF-8. The word list and every text of the game are kept as
 // CP932 bytes; conversion happens only at the edges (drawing, file names, widgets, UTF-8 files).

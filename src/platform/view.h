@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game board's window. It keeps two images of the board's fixed size: the window the
 // handlers draw on, which a Qt paint only copies to the screen (covering and uncovering the

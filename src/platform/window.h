@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board window's services for the game, without Qt in sight: its timers and its client
 // rectangle. With no view they do nothing.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a solved word shows and plays: the signboard outline, the gloss and badge, the word's
 // picture, the score in picture digits, the sound, and the Next button. What it shows is kept in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The reward flight's course, tick by tick: a falling parabola, a rising half circle, a sinking
 // half circle and a logarithmic climb, one phase per view timer 1 to 4.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The reward figure: at rest at the top right after a snap, and its flight over the board in
 // four timed phases on the view's timers 1 to 4.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The completion presentation, the reward flight and the word's voice as the board's rewards.
 // Made once by the application; the board calls them while this object lives.

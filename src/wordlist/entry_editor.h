@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The entry editor: one word's texts and slot number while they are edited, and the rules that
 // carry them between the word list's Shift-JIS bytes and the editor's edits.

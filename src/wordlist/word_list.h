@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program-wide list of words: 101 slots of Shift-JIS byte strings. Slots 1 to 50 are the
 // list that is read, written, shown and played; word k is slot k. The editor may also write

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the game on a word list in a real X server, waits for its window, moves the pointer over
 # the board and checks a screenshot for the blue frame where the layout puts it.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # solve_word.sh PROGRAM CONTENT_DIR [SCREENSHOT.png]: starts the game in the built content folder
 # in a real X server, switches to the one-year level through the menu (its pieces have one solid
 # colour each, so a screenshot tells which piece is which), solves the first starter word with

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the real-X tests: sourced after the script has set `program` and its arguments.
 # run_in_x11 re-runs the calling script inside a fresh Xvfb; start_game starts the program,
 # logging to $work/game.log, and waits for its window, leaving its id in `window`.

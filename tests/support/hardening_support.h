@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers of the robustness tests: a named pipe that rescues a reader blocked on it, a working
 // directory of a given length, and the process's memory.

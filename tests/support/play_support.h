@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game in play: a board on a word list of the test's own, for the tests of the pointer
 // input, the faces and the story lines.

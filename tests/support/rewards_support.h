@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers of the reward tests: a scratch folder that is the game's working directory, solving
 // the current word with real clicks, and the checkpoints of the reward flight.

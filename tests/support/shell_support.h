@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The frame's menus and the platform's dialogs as the shell tests drive them: actions found by
 // command id, popups opened so their items are brought up to date, and scripted file dialogs,

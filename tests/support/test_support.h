@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers shared by the tests: a fresh game state, a running application with its real view,
 // recorded message boxes, scratch files and pixel checks of images and of the window. Every

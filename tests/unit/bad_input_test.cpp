@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bad inputs at the edges of the program that no other test tries: word file names that would
 // leave their folder, pictures of no size or at the size limit, special files in a picture's or
 // a sound's place, and the wave files the sound fuzz target found.

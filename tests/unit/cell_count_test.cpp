@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How many cells a word plays, and the scatter order of its pieces.
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every word's picture and sound: the emoji lookup, the bundled content the build gathers beside
 // the program (build/content) found and loaded the way the game does, and the parents' help page.
 #include "gfx/word_picture.h"

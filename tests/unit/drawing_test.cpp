@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawing layer: pens, copies, fonts and text as the board relies on them. Arcs are drawn
 // and checked with the signboard, unantialiased bold text with the story lines.
 #include "gfx/bold_text.h"

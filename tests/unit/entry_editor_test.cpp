@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry editor's exchange: which texts OK refuses and names, and the number it takes. That
 // fields left as shown keep their bytes is the list screen's test, through the real editor.
 #include "platform/sjis.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reward flight's course, tick by tick, against its checkpoints.
 #include "rewards/flight_path.h"
 #include "support/rewards_support.h"

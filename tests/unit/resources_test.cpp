@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in resources the game loads by number: the bitmaps' sizes, the icon and the chime.
 // The build itself checks the sheet textures pixel for pixel and the art's palette and cells.
 #include "support/test_support.h"

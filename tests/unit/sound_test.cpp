@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound service and the speech it plays: the device opened at the first sound, clips
 // replacing each other, inputs that stay silent, and what the synthesiser makes of any reading.
 #include "platform/sound.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word list file in both encodings: the same words from Shift-JIS and UTF-8 however the lines
 // end, stores that give back the file read, and what is wrong with a file told in one message.
 #include "platform/archive.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bad inputs through the running game: list files that are no files, a 300-byte working
 // directory, texts of 1,000 bytes and of a megabyte in the editor, saves that cannot be written,
 // and a save cut off by the process being killed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board as the real view shows it: frame, grid, guide, tints, scattered pieces, version
 // caption; what a paint, a save, a resize and the settings do to it; the scatter's fairness.
 #include "app/commands.h"

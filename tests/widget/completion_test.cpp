@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a solved word shows and plays, reached through real clicks on the real view.
 #include "board/puzzle_setup.h"
 #include "gfx/bitmap_set.h"

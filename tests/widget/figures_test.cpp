@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two companion faces, carried with two clicks on the real view.
 #include "gfx/bitmap_set.h"
 #include "platform/sound.h"

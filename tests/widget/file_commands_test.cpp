@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file commands as the user reaches them: new, open, save and the recently-used files, the
 // question about unsaved changes, and saves that fail.
 #include "app/commands.h"

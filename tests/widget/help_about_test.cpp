@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Help, about and the path message: the help file found from the folder the program started
 // in, whatever that folder is called; the about box's contents; the path message's text.
 #include "app/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
 // cancel leave behind.
 #include "platform/modal.h"

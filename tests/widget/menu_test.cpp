@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main frame's menu bar, check marks and accelerator keys, driven through real QActions,
 // real popups and real key presses.
 #include "app/commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // つぎへ and もどる: wrap-around, the preview they draw, and the one set-up that follows.
 #include "app/commands.h"
 #include "board/navigation.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pieces carried with two clicks, driven by real mouse events on the real view. At difficulty 1
 // every piece shows its own solid colour around the black strokes of the kanji.
 #include "support/play_support.h"

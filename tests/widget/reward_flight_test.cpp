@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reward figure at rest and in flight on the real view's timers and window.
 #include "board/puzzle_setup.h"
 #include "gfx/bitmap_set.h"

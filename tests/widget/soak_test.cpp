@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game driven by a long seeded stream of random events, as a child clicking everywhere, very
 // fast, for a long time would drive it: presses, double clicks and moves in and around the
 // board, flight ticks, つぎへ and もどる, settings and list reloads.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: captions, a missing file, and a huge one.
 #include "support/test_support.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two story lines, read back from the window after real pointer moves. The bold text is
 // drawn without antialiasing, so its colours are exact.
 #include "board/story_captions.h"

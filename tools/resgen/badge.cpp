@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The badge shown beside a solved word: a red mushroom with spots and a friendly face.
 #include "resgen.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chime heard when a word is solved: two bell strikes a fifth apart, in the classic 8-bit
 // mono wave layout of 11,820 bytes.
 #include "resgen.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture digits 0-9: a big outlined digit beside a small picture, so a child who cannot
 // read numbers yet still tells the cells apart ("the one with the fish").
 #include "resgen.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two companions' faces, 40x40 each: normal, distressed while carried, and happy once the
 // word is solved. Sheet cells: (0,0) normal, (40,0) distressed, (0,40) solved; the rest stay white.
 #include "resgen.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reward figures, one 80x60 frame per ten solved words, each more exciting than the last:
 // bird, butterfly, paper plane, balloons, rocket, little dragon.
 #include "resgen.h"

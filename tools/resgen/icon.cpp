@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window icon: a frog face with closed eyes and a pink smile, rimmed in yellow, with water
 // drops at its left. Each size has its own layout: scaling the large one down loses the rims.
 #include "resgen.h"

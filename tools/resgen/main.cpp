@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // torvex_resgen OUTDIR: draws the game's built-in bitmaps, icon and chime into OUTDIR.
 #include "resgen.h"
 

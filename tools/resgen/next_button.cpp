@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Next button: a green signpost arrow with "Next" and a double chevron on it.
 #include "resgen.h"
 

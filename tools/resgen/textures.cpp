@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three sheet textures under the kanji. The game tells the pieces apart by these exact
 // colours, so they are drawn as plain rectangles with no antialiasing at all.
 #include "resgen.h"
