@@ -28,9 +28,9 @@ while IFS=$'\t' read -r file expression what; do
   sed -i "$expression" "$copy/$file"
   changed=$(diff "$tree/original" "$copy/$file" | grep -c '^<' || true)
   if [ "$changed" -ne 1 ]; then
-    echo "mutant changes $changed lines, not 1: $file $expression" >&2
+    echo "not one line ($changed changed), left out: $file $expression"
     cp "$tree/original" "$copy/$file"
-    exit 2
+    continue
   fi
   if cmake --build "$tree/build" -j"$(nproc)" --target unit_tests widget_tests >"$tree/log" 2>&1 &&
     ctest --test-dir "$tree/build" -R '^(unit|widget)$' >>"$tree/log" 2>&1; then
