@@ -6,9 +6,10 @@
 
 # Mutation sample: does the suite notice a plausible one-line slip? Each line of MUTANTS is
 #   FILE<TAB>SED-EXPRESSION<TAB>WHAT THE SLIP DOES
-# The expression must change exactly one line of FILE. Each mutant is applied to a scratch copy
-# of the tracked files, the unit and widget tests are built and run, and the mutant counts as killed when
-# the build or any test fails. The working tree is never changed.
+# The expression must change exactly one line of FILE (others are left out). Each mutant is
+# applied to a scratch copy of the tracked files, the unit and widget tests are built and run, and
+# the mutant counts as killed when the build or any test fails (each group stops at its first
+# failure). The working tree is never changed.
 #   tools/mutants.sh MUTANTS [TREE]    TREE: a scratch build folder (default /tmp/torvex-mutants)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,7 +34,7 @@ while IFS=$'\t' read -r file expression what; do
     continue
   fi
   if cmake --build "$tree/build" -j"$(nproc)" --target unit_tests widget_tests >"$tree/log" 2>&1 &&
-    ctest --test-dir "$tree/build" -R '^(unit|widget)$' >>"$tree/log" 2>&1; then
+    GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" -R '^(unit|widget)$' >>"$tree/log" 2>&1; then
     survived=$((survived + 1))
     echo "SURVIVED  $file: $what"
   else
