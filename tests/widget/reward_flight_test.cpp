@@ -35,8 +35,6 @@ QRect figureRect() {
     return {thePuzzle.flightX, thePuzzle.flightY, thePuzzle.flightWidth, thePuzzle.flightHeight};
 }
 
-const QRect kAtRest(850, 10, 80, 60);
-
 class RewardFlight : public ::testing::Test {
   protected:
     void SetUp() override { game.openWords({{"山", "やま", "mountain"}}); }
