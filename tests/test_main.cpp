@@ -6,8 +6,8 @@
 // fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
 // by side never see each other's recent files. A dialog no test scripted fails that test at once.
 #include "app/torvex_app.h"
-#include "support/test_support.h"
 #include "platform/speech.h"
+#include "support/test_support.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -4,10 +4,10 @@
 
 #include "board/torvex_view.h"
 
+#include "board/board_rewards.h"
 #include "board/pointer_input.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
-#include "board/board_rewards.h"
 
 CTorvexView::CTorvexView() {
     InitPuzzleState();

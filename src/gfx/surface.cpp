@@ -246,7 +246,8 @@ void Surface::fillBox(const Box& box, Rgb colour) {
         return;
     QPainter& p = painter(QPainter::CompositionMode_Source);
     inDevicePixels(p);
-    p.fillRect(devicePixels(*target_, QRect(box.x, box.y, box.width, box.height)), toQColor(colour));
+    p.fillRect(devicePixels(*target_, QRect(box.x, box.y, box.width, box.height)),
+               toQColor(colour));
     p.resetTransform();
     drawn(box.x, box.y, box.width, box.height);
 }

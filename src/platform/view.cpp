@@ -55,8 +55,7 @@ View* theView() {
 }
 
 View::View(ViewHandler& handler, QWidget* parent)
-    : QWidget(parent), handler_(handler),
-      image_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))),
+    : QWidget(parent), handler_(handler), image_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))),
       backdrop_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))) {
     // The game acts on every pointer move, with or without a button held.
     setMouseTracking(true);
