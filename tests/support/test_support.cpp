@@ -61,6 +61,11 @@ void failOnUnexpectedDialogs() {
     failOnUnexpectedModals();
 }
 
+QPointingDevice* touchScreen() {
+    static QPointingDevice* const screen = QTest::createTouchDevice();
+    return screen;
+}
+
 MessageRecorder::MessageRecorder() {
     platform::setMessageBoxHook([this](const std::string& text, const std::string& caption) {
         texts.push_back(text);

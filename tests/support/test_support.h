@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+class QPointingDevice;
+
 namespace testing_support {
 
 // Resets the program-wide state to its start values (as at program start).
@@ -33,6 +35,10 @@ void failOnUnexpectedMessageBoxes();
 void failOnUnexpectedFileDialogs(); // the file dialogs and the save question
 void failOnUnexpectedModals();      // every other modal dialog
 void failOnUnexpectedDialogs();     // all of them
+
+// The run's one simulated touch screen: Qt keeps a device registered until the end of the run,
+// so one is made and shared.
+QPointingDevice* touchScreen();
 
 // Message boxes shown while the recorder lives, instead of real boxes.
 class MessageRecorder {

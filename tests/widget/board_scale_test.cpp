@@ -88,7 +88,7 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
 // A tap picks a piece up and the next tap, where the finger lands, puts it down and snaps it.
 TEST_F(BoardScale, TapsCarryAPieceHome) {
     showAt(1.5);
-    QPointingDevice* screen = QTest::createTouchDevice();
+    QPointingDevice* screen = touchScreen();
     const auto tap = [&](int x, int y) {
         QTest::touchEvent(&game.view(), screen).press(0, onScreen(x, y), &game.view());
         QTest::touchEvent(&game.view(), screen).release(0, onScreen(x, y), &game.view());

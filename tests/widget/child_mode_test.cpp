@@ -69,7 +69,7 @@ class ChildMode : public ::testing::Test {
     ShellOpenRecorder shellOpens;
     int dialogs = 0;
     std::string listBytes;
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    QPointingDevice* touchScreen = testing_support::touchScreen();
 };
 
 // A toddler's 100,000 presses: keys with any modifiers (the parent's chord among them, never
