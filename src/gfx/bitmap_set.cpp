@@ -92,8 +92,11 @@ BitmapPtr loadBitmapFile(const std::string& utf8Path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(utf8Path, error))
         return nullptr;
+    // Only the bitmap decoder reads it: another format's decoder may deliver a larger picture
+    // than the size its header gave.
     QImageReader reader(QString::fromStdString(utf8Path), "bmp");
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024));
     // A bitmap stored top down reports a negative height.
     const QSize size = reader.size();

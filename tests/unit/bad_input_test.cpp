@@ -12,6 +12,7 @@
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
+#include <QByteArray>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -80,6 +81,11 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
         {"negative width", dir.write("negative.bmp", bitmapClaiming(-4, 4)), false},
         {"2^31 - 1 high", dir.write("highest.bmp", bitmapClaiming(4, INT32_MAX)), false},
         {"-2^31 high", dir.write("lowest.bmp", bitmapClaiming(4, INT32_MIN)), false},
+        {"a GIF whose picture outgrows its header",
+         dir.write(
+             "gif.bmp",
+             QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString()),
+         false},
         {"a folder", dir.path() + "/folder.bmp", false},
         {"missing", dir.path() + "/missing.bmp", false},
     };
