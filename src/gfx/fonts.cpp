@@ -16,8 +16,11 @@ void registerJapaneseFonts() {
     QFont::insertSubstitution(QString::fromUtf8(kFacePGothic), "IPAPGothic");
     // The menus, dialogs and captions are Japanese: in a face that holds every character they
     // use, Qt need not search the system's fonts for each glyph before the window first shows.
+    // Unhinted: FreeType's hinter would first read dozens of reference glyphs from all over the
+    // font file to measure its zones, well over a megabyte before the window first shows.
     QFont interface = QGuiApplication::font();
     interface.setFamily(QStringLiteral("IPAPGothic"));
+    interface.setHintingPreference(QFont::PreferNoHinting);
     QGuiApplication::setFont(interface);
 }
 
