@@ -73,9 +73,17 @@ void DrawMovingThings(gfx::Surface& target) {
     DrawCarriedFigure(target);
 }
 
+void EnsureBackdrop() {
+    if (gfx::BackdropSurface::made())
+        return;
+    gfx::BackdropSurface backdrop;
+    DrawBackdrop(backdrop);
+}
+
 void RestoreArea(gfx::Surface& window, const gfx::Box& area) {
     if (area.empty())
         return;
+    EnsureBackdrop();
     window.bitBlt(area.x, area.y, area.width, area.height, gfx::BackdropSurface(), area.x, area.y);
     window.setClip(area);
     DrawMovingThings(window);
@@ -93,11 +101,17 @@ void RestoreMoved(gfx::Surface& window, const gfx::Box& before, const gfx::Box& 
 }
 
 void ShowBoardAfresh() {
+    gfx::WindowSurface window;
+    // Before anything has been restored (the first screen) there is no backdrop to keep.
+    if (!gfx::BackdropSurface::made()) {
+        DrawBackdrop(window);
+        DrawMovingThings(window);
+        return;
+    }
     {
         gfx::BackdropSurface backdrop;
         DrawBackdrop(backdrop);
     }
-    gfx::WindowSurface window;
     RestoreArea(window, {0, 0, window.width(), window.height()});
 }
 

@@ -13,6 +13,9 @@
 void DrawBackdrop(gfx::Surface& target);
 // Everything that moves, in its order, within the target's clip.
 void DrawMovingThings(gfx::Surface& target);
+// Makes the backdrop, drawn from the state, if the view has none yet: the first screen is drawn
+// straight into the window, and the backdrop is needed only once something is restored.
+void EnsureBackdrop();
 // Makes `area` of the window show the backdrop with the moving things on top again.
 void RestoreArea(gfx::Surface& window, const gfx::Box& area);
 // The same for a thing that moved from `before` to `after`, in one copy where the two overlap.

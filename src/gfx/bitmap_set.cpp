@@ -56,21 +56,20 @@ std::array<BitmapPtr, 8>& bitmapSlots() {
     return holders;
 }
 
-// Each built-in bitmap is decoded once; callers get their own copy to draw on.
+// Each built-in bitmap is decoded once. Callers get their own image sharing the decoded pixels
+// until one of them draws on it (QImage copies on write), so none costs memory it does not use.
 BitmapPtr loadResourceBitmap(int id) {
     static std::map<int, BitmapPtr> decoded;
     auto [it, fresh] = decoded.try_emplace(id);
     if (fresh)
         it->second = toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
-    return it->second ? std::make_shared<QImage>(it->second->copy()) : nullptr;
+    return it->second ? std::make_shared<QImage>(*it->second) : nullptr;
 }
 
 BitmapPtr atWindowResolution(BitmapPtr bitmap) {
-    if (!bitmap)
-        return nullptr;
-    auto scaled = std::make_shared<QImage>(platform::imageLikeWindow(bitmap->size()));
-    if (scaled->devicePixelRatio() == bitmap->devicePixelRatio())
+    if (!bitmap || platform::windowRatio() == bitmap->devicePixelRatio())
         return bitmap;
+    auto scaled = std::make_shared<QImage>(platform::imageLikeWindow(bitmap->size()));
     QPainter painter(scaled.get());
     painter.drawImage(QRect(QPoint(), bitmap->size()), *bitmap);
     return scaled;

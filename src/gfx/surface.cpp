@@ -396,6 +396,11 @@ BackdropSurface::BackdropSurface() {
         retarget(view->backdrop());
 }
 
+bool BackdropSurface::made() {
+    const auto* view = platform::theView();
+    return view && view->hasBackdrop();
+}
+
 void WindowSurface::showNow() {
     if (auto* view = platform::theView())
         view->showNow();

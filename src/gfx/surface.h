@@ -131,6 +131,8 @@ class WindowSurface : public Surface {
 class BackdropSurface : public Surface {
   public:
     BackdropSurface();
+    // Whether the view has made its backdrop yet (it does so for the first BackdropSurface).
+    static bool made();
 };
 
 // Qt angles (sixteenths of a degree, counter-clockwise from 3 o'clock) for an arc given by

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/speech.h"
 
+#include "platform/view.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -163,19 +166,23 @@ std::string waveImage(const SpokenSound& sound) {
 
 namespace {
 
-// One thread speaks, started by the first request; only the newest waiting request is kept.
+// One thread speaks, started after the first request once the board has been painted; only the
+// newest waiting request is kept.
 class SpeechThread {
   public:
     ~SpeechThread() { stop(); }
 
     void request(std::string text, std::function<void(std::string)> done) {
-        const std::lock_guard lock(mutex_);
-        if (stopping_)
-            return;
-        next_ = Request{std::move(text), std::move(done)};
-        if (!thread_.joinable())
-            thread_ = std::thread(&SpeechThread::run, this);
-        wake_.notify_one();
+        {
+            const std::lock_guard lock(mutex_);
+            if (stopping_)
+                return;
+            next_ = Request{std::move(text), std::move(done)};
+            wake_.notify_one();
+        }
+        // Loading the synthesiser and its data is no part of the first screen.
+        if (!std::exchange(startAsked_, true))
+            afterFirstPaint([this] { start(); });
     }
 
     void stop() {
@@ -190,6 +197,12 @@ class SpeechThread {
     }
 
   private:
+    void start() {
+        const std::lock_guard lock(mutex_);
+        if (!stopping_)
+            thread_ = std::thread(&SpeechThread::run, this);
+    }
+
     struct Request {
         std::string text;
         std::function<void(std::string)> done;
@@ -223,6 +236,7 @@ class SpeechThread {
     std::condition_variable wake_;
     std::optional<Request> next_;
     bool stopping_ = false;
+    bool startAsked_ = false;
     std::thread thread_;
 };
 

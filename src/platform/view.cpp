@@ -4,6 +4,7 @@
 
 #include "platform/view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -46,8 +47,19 @@ BoardFit fitBoardIn(QSize board, QSizeF widget, double devicePixelRatio) {
     return {fit * dpr < 1.0 ? fit : ratio / dpr, ratio};
 }
 
+double windowRatio() {
+    return currentView ? currentView->ratio() : 1.0;
+}
+
 QImage imageLikeWindow(QSize size) {
-    return blankImage(size, currentView ? currentView->ratio() : 1.0);
+    return blankImage(size, windowRatio());
+}
+
+void afterFirstPaint(std::function<void()> task) {
+    if (currentView && currentView->isVisible() && !currentView->painted_)
+        currentView->afterFirstPaint_.push_back(std::move(task));
+    else
+        task();
 }
 
 View* theView() {
@@ -55,8 +67,8 @@ View* theView() {
 }
 
 View::View(ViewHandler& handler, QWidget* parent)
-    : QWidget(parent), handler_(handler), image_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))),
-      backdrop_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))) {
+    : QWidget(parent), handler_(handler),
+      image_(std::make_shared<QImage>(blankImage({1, 1}, 1.0))) {
     // The game acts on every pointer move, with or without a button held.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,6 +79,21 @@ View::View(ViewHandler& handler, QWidget* parent)
 View::~View() {
     if (currentView == this)
         currentView = nullptr;
+    runAfterFirstPaint();
+}
+
+// Posted to the application, which outlives every view.
+void View::runAfterFirstPaint() {
+    painted_ = true;
+    for (auto& task : std::exchange(afterFirstPaint_, {}))
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task),
+                                  Qt::QueuedConnection);
+}
+
+const std::shared_ptr<QImage>& View::backdrop() {
+    if (!backdrop_)
+        backdrop_ = std::make_shared<QImage>(blankImage(boardSize_, ratio()));
+    return backdrop_;
 }
 
 void View::setBoardSize(QSize size) {
@@ -86,7 +113,8 @@ void View::fitBoard() {
     // New images, which the game's draw fills again from its state at the new resolution;
     // surfaces still holding the old ones keep them alive.
     image_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
-    backdrop_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
+    if (backdrop_)
+        backdrop_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
     handler_.onResolutionChanged();
     requestPaint(true);
 }
@@ -165,6 +193,8 @@ void View::paintEvent(QPaintEvent* event) {
                 QRectF((shown.topLeft() - board.topLeft()) * pixels, shown.size() * pixels));
     }
     drawn_ = QRegion();
+    if (!painted_)
+        runAfterFirstPaint();
 }
 
 void View::resizeEvent(QResizeEvent*) {

@@ -14,8 +14,10 @@
 #include <QTimer>
 #include <QTouchEvent>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -40,9 +42,15 @@ struct BoardFit {
 };
 BoardFit fitBoardIn(QSize board, QSizeF widget, double devicePixelRatio);
 
+// Device pixels per board pixel of the window image (1 before there is a window).
+double windowRatio();
 // A blank image of `size` board pixels like the window image: its format and its device pixels
 // per board pixel, so copies between the two stay one to one.
 QImage imageLikeWindow(QSize size);
+
+// Runs `task` from the event loop once the shown board has first been painted, or at once when
+// no board is shown or it has been painted: for work the first screen does not need.
+void afterFirstPaint(std::function<void()> task);
 
 class View : public QWidget {
     Q_OBJECT
@@ -51,7 +59,9 @@ class View : public QWidget {
     ~View() override;
 
     const std::shared_ptr<QImage>& image() const { return image_; }
-    const std::shared_ptr<QImage>& backdrop() const { return backdrop_; }
+    // The backdrop is made at its first use: until then the window image alone shows the board.
+    const std::shared_ptr<QImage>& backdrop();
+    bool hasBackdrop() const { return backdrop_ != nullptr; }
     // The board's size in board pixels; the image holds it at the shown scale.
     void setBoardSize(QSize size);
     QSize boardSize() const { return boardSize_; }
@@ -97,6 +107,8 @@ class View : public QWidget {
   private:
     QTimer* timerFor(int id);
     void runFrameworkPaint();
+    void runAfterFirstPaint();
+    friend void afterFirstPaint(std::function<void()> task);
     // The scale and resolution that fit the widget; a new resolution makes the images again.
     void fitBoard();
     QRectF shownBoard() const;
@@ -116,6 +128,8 @@ class View : public QWidget {
     bool paintPending_ = false;
     bool erasePending_ = false;
     QRegion drawn_;
+    bool painted_ = false;
+    std::vector<std::function<void()>> afterFirstPaint_;
 };
 
 // The one view of the program, or nullptr before it exists.

@@ -69,6 +69,7 @@ void PresentCompletion(gfx::WindowSurface& window) {
     window.showNow();
     PlayWordSound(platform::loadResourceWave(kFallbackWaveId));
     thePuzzle.presentation = Presentation::Whole;
+    EnsureBackdrop();
     {
         gfx::BackdropSurface backdrop;
         DrawNextButton(backdrop);
