@@ -60,8 +60,15 @@ int peak(std::span<const int> samples) {
     return peak;
 }
 
+// The step from the voice's last sound into the silence that ends it: one cut off unfaded clicks.
+int closingStep(std::span<const int> samples) {
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), [](int s) { return s != 0; });
+    return last == samples.rend() ? 0 : std::abs(*last);
+}
+
 // What the game's sound service would hear wrong in a written voice: it must be 16-bit mono,
-// 0.3 to 3 s long, its peak at -3 dBFS (0.708 of full scale), faded in and out so nothing clicks.
+// 0.3 to 3 s long, its peak at -3 dBFS (0.708 of full scale), quiet at both ends and faded into
+// its closing silence so nothing clicks.
 std::optional<std::string> voiceFault(const std::string& image) {
     try {
         const pcm_wave::Sound voice = pcm_wave::read(image);
@@ -71,7 +78,8 @@ std::optional<std::string> voiceFault(const std::string& image) {
             return "is not 16-bit mono of 0.3 to 3 s";
         if (std::abs(peak(samples) / 32768.0 - 0.708) > 0.02)
             return "does not peak at -3 dBFS";
-        if (peak(samples.first(50)) >= 300 || peak(samples.last(50)) >= 300)
+        if (peak(samples.first(50)) >= 300 || peak(samples.last(50)) >= 300 ||
+            closingStep(samples) >= 100)
             return "does not fade in and out";
         return std::nullopt;
     } catch (const std::runtime_error& error) {
