@@ -60,15 +60,17 @@ int peak(std::span<const int> samples) {
     return peak;
 }
 
-// The step from the voice's last sound into the silence that ends it: one cut off unfaded clicks.
-int closingStep(std::span<const int> samples) {
-    const auto last = std::find_if(samples.rbegin(), samples.rend(), [](int s) { return s != 0; });
-    return last == samples.rend() ? 0 : std::abs(*last);
+// The larger step from silence into the voice or out of it again: an unfaded edge clicks.
+int edgeStep(std::span<const int> samples) {
+    const auto sounding = [](int s) { return s != 0; };
+    const auto first = std::ranges::find_if(samples, sounding);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), sounding);
+    return first == samples.end() ? 0 : std::max(std::abs(*first), std::abs(*last));
 }
 
 // What the game's sound service would hear wrong in a written voice: it must be 16-bit mono,
-// 0.3 to 3 s long, its peak at -3 dBFS (0.708 of full scale), quiet at both ends and faded into
-// its closing silence so nothing clicks.
+// 0.3 to 3 s long, its peak at -3 dBFS (0.708 of full scale), quiet at both ends and faded in
+// from silence and out into it so nothing clicks.
 std::optional<std::string> voiceFault(const std::string& image) {
     try {
         const pcm_wave::Sound voice = pcm_wave::read(image);
@@ -79,7 +81,7 @@ std::optional<std::string> voiceFault(const std::string& image) {
         if (std::abs(peak(samples) / 32768.0 - 0.708) > 0.02)
             return "does not peak at -3 dBFS";
         if (peak(samples.first(50)) >= 300 || peak(samples.last(50)) >= 300 ||
-            closingStep(samples) >= 100)
+            edgeStep(samples) >= 100)
             return "does not fade in and out";
         return std::nullopt;
     } catch (const std::runtime_error& error) {
