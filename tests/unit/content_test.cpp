@@ -2,21 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every word's picture and sound: the emoji lookup, the bundled content the build gathers beside
-// the program (build/content) found and loaded the way the game does, and the parents' help page.
+// Every word's picture: the emoji lookup, over the starter list the build gathers beside the
+// program (build/content). The build itself checks the voices and the help page it writes there.
 #include "gfx/word_picture.h"
 #include "platform/archive.h"
-#include "rewards/word_files.h"
 #include "rewards/word_picture.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
-#include <SDL.h>
 #include <algorithm>
 #include <fstream>
-
-using testing_support::fileBytes;
 
 namespace {
 
@@ -38,11 +33,6 @@ std::vector<WordEntry> starterWords() {
                  [](const WordEntry& word) { return !word.kanji.empty(); });
     testing_support::resetProgramState();
     return words;
-}
-
-// Where the game looks for a word's file, inside the built content folder.
-fs::path wordFile(const WordEntry& word, const char* folder, const char* extension) {
-    return builtContent() / wordFilePath(folder, word.kanji, extension).value_or("?");
 }
 
 // The first of the kanji, the reading (either kana) and the gloss that the annotations know;
@@ -67,52 +57,6 @@ TEST(WordEmoji, IsFoundByKanjiThenReadingThenGloss) {
     EXPECT_GE(found, 45);
     std::printf("The annotations alone find %d of the %zu starter words\n", int(found),
                 words.size());
-}
-
-// The synthesiser's voice as the game's sound service reads it: 16-bit mono, under 3 s,
-// peak-normalised to -3 dBFS (0.708 of full scale), fading in and out without a click.
-TEST(StarterContent, EveryWordHasAShortNormalisedSpokenReading) {
-    for (const WordEntry& word : starterWords()) {
-        const fs::path path = wordFile(word, "wav", ".wav");
-        SCOPED_TRACE(path.string());
-        SDL_AudioSpec format{};
-        Uint8* data = nullptr;
-        Uint32 length = 0;
-        ASSERT_TRUE(SDL_LoadWAV(path.c_str(), &format, &data, &length)) << SDL_GetError();
-        std::vector<int> samples(reinterpret_cast<const std::int16_t*>(data),
-                                 reinterpret_cast<const std::int16_t*>(data) + length / 2);
-        SDL_FreeWAV(data);
-        EXPECT_EQ(std::tie(format.format, format.channels), std::tuple(AUDIO_S16LSB, 1));
-        const double seconds = static_cast<double>(samples.size()) / format.freq;
-        EXPECT_TRUE(seconds > 0.3 && seconds < 3.0) << seconds;
-        std::ranges::transform(samples, samples.begin(), [](int s) { return std::abs(s); });
-        EXPECT_NEAR(std::ranges::max(samples) / 32768.0, 0.708, 0.02);
-        EXPECT_LT(*std::max_element(samples.begin(), samples.begin() + 50), 300);
-        EXPECT_LT(*std::max_element(samples.end() - 50, samples.end()), 300);
-    }
-}
-
-// Every attribute value of the form name="..." in the page.
-QStringList attributeValues(const QString& page, const QString& name) {
-    QStringList values;
-    const QRegularExpression pattern(QString(R"re(\b%1="([^"]*)")re").arg(name));
-    for (const auto& match : pattern.globalMatch(page))
-        values.append(match.captured(1));
-    return values;
-}
-
-TEST(HelpPage, EveryPictureAndEveryLinkOfThePageLeadsSomewhere) {
-    const QString page = QString::fromStdString(fileBytes(builtContent() / "読んでね。.html"));
-    ASSERT_FALSE(page.isEmpty());
-    const QStringList ids = attributeValues(page, "id");
-    for (const QString& target : attributeValues(page, "src") + attributeValues(page, "href")) {
-        SCOPED_TRACE(target.toStdString());
-        if (target.startsWith('#'))
-            EXPECT_TRUE(ids.contains(target.mid(1)));
-        else
-            EXPECT_TRUE(fs::is_regular_file(builtContent() / target.toStdString()));
-    }
-    EXPECT_FALSE(attributeValues(page, "src").isEmpty()) << "the page shows the frog";
 }
 
 } // namespace

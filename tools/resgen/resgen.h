@@ -18,7 +18,7 @@ void writeNextButton(const QDir& out);
 void writeIcons(const QDir& out);
 void writeChime(const QDir& out);
 
-// Reads the written bitmaps back and checks the rules the game relies on; throws
+// Reads the written resources back and checks the rules the game relies on; throws
 // std::runtime_error naming the first broken one.
 void checkWritten(const QDir& out);
 

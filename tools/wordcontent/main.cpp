@@ -3,6 +3,7 @@
 // torvex_wordcontent WORDLIST OUTDIR: gives every word of a Shift-JIS list its picture
 // OUTDIR/bmp/<kanji>.bmp and its spoken reading OUTDIR/wav/<kanji>.wav, with the game's own code,
 // so the starter words look and sound exactly like a word a parent adds.
+#include "common/pcm_wave.h"
 #include "platform/archive.h"
 #include "platform/sjis.h"
 #include "platform/speech.h"
@@ -13,10 +14,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <set>
+#include <span>
 
 namespace {
 
@@ -42,13 +48,62 @@ bool writePicture(int entry, const fs::path& file) {
            fail("cannot write " + file.string());
 }
 
+std::string fileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+int peak(std::span<const int> samples) {
+    int peak = 0;
+    for (const int s : samples)
+        peak = std::max(peak, std::abs(s));
+    return peak;
+}
+
+// The larger step from silence into the voice or out of it again: an unfaded edge clicks.
+int edgeStep(std::span<const int> samples) {
+    const auto sounding = [](int s) { return s != 0; };
+    const auto first = std::ranges::find_if(samples, sounding);
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), sounding);
+    return first == samples.end() ? 0 : std::max(std::abs(*first), std::abs(*last));
+}
+
+// What the game's sound service would hear wrong in a written voice: it must be 16-bit mono,
+// 0.3 to 3 s long, its peak at -3 dBFS (0.708 of full scale), quiet at both ends and faded in
+// from silence and out into it so nothing clicks.
+std::optional<std::string> voiceFault(const std::string& image) {
+    try {
+        const pcm_wave::Sound voice = pcm_wave::read(image);
+        const std::span<const int> samples = voice.samples;
+        const double seconds = double(samples.size()) / voice.rate;
+        if (voice.bits != 16 || voice.channels != 1 || seconds <= 0.3 || seconds >= 3.0)
+            return "is not 16-bit mono of 0.3 to 3 s";
+        if (std::abs(peak(samples) / 32768.0 - 0.708) > 0.02)
+            return "does not peak at -3 dBFS";
+        if (peak(samples.first(50)) >= 300 || peak(samples.last(50)) >= 300 ||
+            edgeStep(samples) >= 100)
+            return "does not fade in and out";
+        return std::nullopt;
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+}
+
+// A voice is read back as written; a faulty one is removed, so the next build speaks it again.
 bool writeVoice(int entry, const fs::path& file) {
     const std::string wave =
         platform::waveImage(platform::speak(platform::sjisToUtf8Lossy(theWordList[entry].reading)));
     if (wave.empty())
         return fail("no voice for " + file.string() + " (is espeak-ng-data installed?)");
     std::ofstream out(file, std::ios::binary);
-    return (out << wave && out.flush()) || fail("cannot write " + file.string());
+    if (!(out << wave && out.flush()))
+        return fail("cannot write " + file.string());
+    out.close();
+    if (const auto fault = voiceFault(fileBytes(file))) {
+        fs::remove(file);
+        return fail(file.string() + " " + *fault);
+    }
+    return true;
 }
 
 bool writeWord(int entry, const fs::path& out) {
