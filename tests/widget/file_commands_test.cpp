@@ -151,16 +151,13 @@ TEST_F(Commands, NewKeepsWordsAndMarksAndTheNextSaveAsksForAName) {
     EXPECT_EQ(fileBytes(target.path()),
               wordListBytes({{"変", "やま", "mountain"}, {"川", "かわ", "river"}}));
     EXPECT_EQ(document().path(), target.path());
-    SaveQuestionScript question(SaveAnswer::Cancel);
-    EXPECT_TRUE(close());
-    EXPECT_EQ(question.asked, 0);
+    EXPECT_TRUE(close()); // a question now would fail the test and cancel the close
 }
 
 // The four newest are listed; the chosen one opens and moves to the top; one that is gone is
 // reported and leaves the list. One chosen while an untitled list is saved under a new name
 // opens after the save, although the new name then heads the list.
 TEST_F(Commands, TheRecentListShowsTheFourNewestAndOpensTheChosenOneOrReportsItGone) {
-    EXPECT_TRUE(recentItems().empty());
     std::vector<std::unique_ptr<TempFile>> lists;
     for (const char* kanji : {"一", "二", "三", "四", "五"}) {
         lists.push_back(std::make_unique<TempFile>(listOf(kanji)));
@@ -326,13 +323,15 @@ TEST_F(Commands, AHugeListIsHeldOnceAndOneTooLargeForMemoryIsReported) {
 
 // Qt's own dialogs speak Japanese like the game: the save question and the file dialog.
 TEST_F(Commands, TheSaveQuestionAndTheFileDialogAreInJapanese) {
-    // The visible buttons of the dialog that opens next, which is then closed.
+    // The visible buttons of the dialog that opens next, in order of their texts; the dialog is
+    // then closed.
     const auto buttonsOfNextDialog = [](QStringList& texts) {
         QTimer::singleShot(0, [&texts] {
             QWidget* dialog = QApplication::activeModalWidget();
             for (const QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->isVisible())
                     texts << button->text();
+            texts.sort();
             static_cast<QDialog*>(dialog)->reject();
         });
     };
@@ -344,8 +343,6 @@ TEST_F(Commands, TheSaveQuestionAndTheFileDialogAreInJapanese) {
     EXPECT_FALSE(close());
     buttonsOfNextDialog(open);
     platform::askFileName(platform::FileDialogKind::Open, "");
-    question.sort();
-    open.sort();
     EXPECT_EQ(question, QStringList({"キャンセル", "保存", "変更を破棄"}));
     EXPECT_EQ(open, QStringList({"キャンセル", "開く(&O)"}));
     document().setModified(false);
@@ -364,10 +361,8 @@ TEST(Help, OpensTheHelpFileOfTheStartFolderWhateverItsNameOrSaysWhyNot) {
         const char* told; // what a message says, if one is shown
     } cases[] = {
         {"with \"double\" and 'single' quotes", "読んでね。.chm", true, nullptr},
-        {"two  spaces; then more", "読んでね。.chm", true, nullptr},
         {"$(touch injected) `touch injected`", "読んでね。.chm", true, nullptr},
         {fs::path(longName) / longName / longName, "読んでね。.chm", true, nullptr},
-        {"only the page", "読んでね。.html", true, nullptr},
         {"no program for it", "読んでね。.html", false, "開けるプログラムが見つかりません"},
         {"no help at all", nullptr, true, "見つかりません"},
     };
@@ -395,7 +390,9 @@ TEST(Help, OpensTheHelpFileOfTheStartFolderWhateverItsNameOrSaysWhyNot) {
     }
 }
 
-TEST_F(Commands, AboutShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) {
+// The about box shows the icon, the name and version and the credits, centred on the window, and
+// closes with OK; the path message tells the program file's full path between its two texts.
+TEST_F(Commands, AboutAndShowPathTellWhatAndWhereTheProgramIs) {
     const QImage board = game.pixels().copy();
     int shown = 0;
     platform::setModalHook([&](QDialog& dialog) {
@@ -425,13 +422,9 @@ TEST_F(Commands, AboutShowsIconNameAndVersionCentredOnTheWindowAndClosesWithOk) 
     EXPECT_EQ(shown, 1);
     game.settle();
     EXPECT_EQ(game.pixels(), board);
-}
-
-TEST_F(Commands, ShowPathTellsTheProgramFilesFullPathBetweenItsTwoTexts) {
     frame().sendCommand(ID_SHOW_PATH);
     const std::string path = QCoreApplication::applicationFilePath().toStdString();
     EXPECT_EQ(messages.texts, std::vector{" トルベのパスは、" + path + "　です。　 "});
-    EXPECT_EQ(messages.captions, std::vector<std::string>{"Torvex"});
 }
 
 } // namespace

@@ -36,8 +36,6 @@ bool reddish(gfx::Rgb c) {
 
 class ListScreen : public ::testing::Test {
   protected:
-    ~ListScreen() override { testing_support::failOnUnexpectedModals(); }
-
     // Runs 漢字入力 with `user` answering the open editor.
     void runWordList(const std::function<void(QDialog&)>& user) {
         platform::setModalHook([&](QDialog& dialog) {
