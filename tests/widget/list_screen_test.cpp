@@ -3,9 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
-// cancel leave behind.
+// cancel leave behind, down to the emoji and the voice of a word typed in.
+#include "board/puzzle_setup.h"
 #include "platform/modal.h"
-#include "support/test_support.h"
+#include "platform/sound.h"
+#include "rewards/word_picture.h"
+#include "support/hardening_support.h"
+#include "support/rewards_support.h"
 #include "wordlist/list_screen.h"
 
 #include <QApplication>
@@ -14,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <thread>
 #include <tuple>
 
 using namespace testing_support;
@@ -31,8 +36,6 @@ bool reddish(gfx::Rgb c) {
 
 class ListScreen : public ::testing::Test {
   protected:
-    ~ListScreen() override { testing_support::failOnUnexpectedModals(); }
-
     // Runs 漢字入力 with `user` answering the open editor.
     void runWordList(const std::function<void(QDialog&)>& user) {
         platform::setModalHook([&](QDialog& dialog) {
@@ -42,19 +45,12 @@ class ListScreen : public ::testing::Test {
         OnWordList();
         testing_support::failOnUnexpectedModals();
     }
-    // The window as it stands behind the editor.
-    QImage listScreen() {
-        QImage shot;
-        runWordList([&](QDialog&) { shot = game.pixels().copy(); });
-        return shot;
-    }
     static QLineEdit& edit(QDialog& dialog, const char* name) {
         return *dialog.findChild<QLineEdit*>(name);
     }
     static void press(QDialog& dialog, const char* button) {
         dialog.findChild<QPushButton*>(button)->click();
     }
-    static bool documentModified() { return platform::theDocument()->modified(); }
 
     RunningApp game;
     MessageRecorder messages;
@@ -67,7 +63,8 @@ TEST_F(ListScreen, RowsLieEighteenApartAndRedMarksStandBesideSolvedWordsOnly) {
         theWordList[k] = {sjis("山"), "", ""};
     thePuzzle.solvedFlags[3] = 1;
     thePuzzle.solvedFlags[40] = 1;
-    const QImage shot = listScreen();
+    QImage shot; // the window as it stands behind the editor
+    runWordList([&](QDialog&) { shot = game.pixels().copy(); });
     const auto rowInk = [&](int x, int top) {
         return inkBounds(shot, QRect(x, top - 2, 340, 20), notWhite).value_or(QRect()).top();
     };
@@ -101,11 +98,9 @@ TEST_F(ListScreen, EditorStandsAtItsPlaceAndItsKeysMoveThroughTheEdits) {
             QTest::qWait(10);
         }
         ASSERT_TRUE(dialog.isActiveWindow());
-        const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_N, "number"},
-                                                        {Qt::Key_E, "english"},
-                                                        {Qt::Key_Y, "reading"},
-                                                        {Qt::Key_K, "kanji"}};
-        for (const auto& [key, name] : keys) {
+        for (const auto& [key, name] :
+             {std::pair(Qt::Key_N, "number"), std::pair(Qt::Key_E, "english"),
+              std::pair(Qt::Key_Y, "reading"), std::pair(Qt::Key_K, "kanji")}) {
             QTest::keyClick(&dialog, key, Qt::AltModifier);
             EXPECT_EQ(dialog.focusWidget(), &edit(dialog, name)) << name;
         }
@@ -113,23 +108,6 @@ TEST_F(ListScreen, EditorStandsAtItsPlaceAndItsKeysMoveThroughTheEdits) {
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(dialog.focusWidget()->objectName(), next);
         }
-    });
-}
-
-TEST_F(ListScreen, KanjiEditRefusesANinthByteTypedOrPasted) {
-    runWordList([&](QDialog& dialog) {
-        QLineEdit& kanji = edit(dialog, "kanji");
-        kanji.clear();
-        for (const char* typed : {"漢", "漢", "漢"})
-            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8(typed),
-                                {});
-        for (const char* pasted : {"abc", "ab"}) {
-            QApplication::clipboard()->setText(pasted);
-            kanji.paste();
-        }
-        QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
-        QTest::keyClick(&kanji, Qt::Key_X);
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
     });
 }
 
@@ -143,14 +121,12 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     thePuzzle.currentEntry = 3;
     thePuzzle.solvedFlags[7] = 1;
     theWordList[3] = odd;
-    const std::pair<const char*, QString> refused[] = {{"number", "seven"},
-                                                       {"kanji", QString::fromUtf8("漢字漢字a")},
-                                                       {"reading", "a\nb"},
-                                                       {"english", QString::fromUtf8("한")}};
+    const std::pair<const char*, const char*> refused[] = {
+        {"number", "seven"}, {"kanji", "漢字漢字a"}, {"reading", "a\nb"}, {"english", "한"}};
     runWordList([&](QDialog& dialog) {
         for (const auto& [field, text] : refused) {
             const QString shown = edit(dialog, field).text();
-            edit(dialog, field).setText(text);
+            edit(dialog, field).setText(QString::fromUtf8(text));
             press(dialog, "ok");
             EXPECT_TRUE(dialog.isVisible()) << field;
             EXPECT_EQ(dialog.focusWidget(), &edit(dialog, field)) << field;
@@ -166,23 +142,32 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(theWordList[3].english, "sea");
     EXPECT_EQ(thePuzzle.currentEntry, 3);
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
-    // The board's paint until the pointer moves.
-    game.settle();
-    EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
-    EXPECT_EQ(thePuzzle.repaintPending, 1);
 }
 
-// While the editor is open a click on a row of the list shows that word and its number; a
-// click beside the rows changes nothing, and the board itself takes no click.
-TEST_F(ListScreen, AClickOnARowShowsThatWordInTheEditor) {
+// The kanji edit takes no ninth byte, typed or pasted. While the editor is open a click on a
+// row of the list shows that word and its number; a click beside the rows changes nothing, and
+// the board itself takes no click.
+TEST_F(ListScreen, TheKanjiEditTakesEightBytesAndAClickOnARowShowsThatWord) {
     theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
     theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
     runWordList([&](QDialog& dialog) {
-        for (const auto& [x, y, kanji, number] :
+        QLineEdit& kanji = edit(dialog, "kanji");
+        kanji.clear();
+        for (const char* typed : {"漢", "漢", "漢"})
+            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8(typed),
+                                {});
+        for (const char* pasted : {"abc", "ab"}) {
+            QApplication::clipboard()->setText(pasted);
+            kanji.paste();
+        }
+        QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
+        QTest::keyClick(&kanji, Qt::Key_X);
+        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
+        for (const auto& [x, y, word, number] :
              {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"), std::tuple(900, 36 + 9 * 18, "海", "40"),
               std::tuple(500, 36 + 20 * 18 + 1, "海", "40")}) {
             game.click(x, y);
-            EXPECT_EQ(edit(dialog, "kanji").text().toStdString(), kanji) << number;
+            EXPECT_EQ(kanji.text().toStdString(), word) << number;
             EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
         }
         edit(dialog, "english").setText("ocean");
@@ -213,7 +198,8 @@ TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
             else
                 QTest::keyClick(&edit(dialog, "kanji"), Qt::Key_Escape);
         });
-        EXPECT_EQ(documentModified(), c.modified) << c.kanji << c.number << c.closer;
+        EXPECT_EQ(platform::theDocument()->modified(), c.modified)
+            << c.kanji << c.number << c.closer;
         EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
     }
     // After a cancel the word is previewed at once and set up at the next move.
@@ -222,6 +208,40 @@ TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
     EXPECT_EQ(thePuzzle.scene, BoardScene::Preview);
     game.move(500, 700);
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
+}
+
+// The voice is made on the speech thread: events are let in until it plays, for at most 10 s.
+bool voiceHeard() {
+    for (int i = 0; i < 1000 && !platform::audioBusy(); ++i) {
+        QApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return platform::audioBusy();
+}
+
+// A word the parent types in shows its emoji and speaks its reading when the child solves it,
+// with no file made by hand; the parent's own picture still wins.
+TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
+    const rewards_support::ScratchFolder folder;
+    game.openWords({{"山", "", "x"}});
+    runWordList([&](QDialog& dialog) {
+        for (const auto& [name, text] : {std::pair("number", "1"), std::pair("kanji", "猫"),
+                                         std::pair("reading", "ねこ"), std::pair("english", "cat")})
+            edit(dialog, name).setText(QString::fromUtf8(text));
+        press(dialog, "ok");
+    });
+    game.move(500, 650); // the pointer's first move sets the edited word up
+    thePuzzle.firstSolve = 0;
+    thePuzzle.solvedFlags[1] = 1; // solved before: no chime, only the word's voice
+    rewards_support::solveCurrentWord(game);
+    EXPECT_TRUE(voiceHeard());
+    const gfx::BitmapPtr cat = DrawnWordPicture(1);
+    ASSERT_TRUE(cat);
+    EXPECT_TRUE(game.shows({20, 380, 300, 300}, *cat));
+    folder.write("bmp/猫.bmp", hardening::bitmapFileBytes(300, 300, Qt::green));
+    RebuildPuzzle();
+    rewards_support::solveCurrentWord(game);
+    EXPECT_EQ(game.pixel(20, 380), gfx::rgb(0, 255, 0));
 }
 
 } // namespace

@@ -21,38 +21,29 @@ class Navigation : public ::testing::Test {
   protected:
     Navigation() {
         for (int k = 1; k <= kWordCount; ++k)
-            theWordList[k] = {sjis("山"), sjis("やま") + std::to_string(k), "mountain"};
+            theWordList[k] = {sjis("林檎"), sjis("りんご") + std::to_string(k), "apple"};
     }
     RunningApp game;
 };
 
-TEST_F(Navigation, MovesWithWrapAroundAndTakesTheNewReading) {
+// Each step wraps around and takes the new reading. Its preview shows the whole word's guide at
+// every level, the second character outside a one-cell frame; the reading at the top left; no
+// grid or pieces; the sheet holds the new word already.
+TEST_F(Navigation, MovesWithWrapAroundAndPreviewsGuideReadingAndFrameOnly) {
     const struct {
         int from;
         void (*command)();
-        int to;
-    } cases[] = {{50, OnNext, 1}, {1, OnBack, 50}, {7, OnNext, 8}, {7, OnBack, 6}};
-    for (const auto& c : cases) {
-        thePuzzle.currentEntry = c.from;
-        thePuzzle.repaintPending = 0;
-        c.command();
-        EXPECT_EQ(thePuzzle.currentEntry, c.to) << "from " << c.from;
-        EXPECT_EQ(thePuzzle.captionText, theWordList[c.to].reading) << "from " << c.from;
-        EXPECT_EQ(thePuzzle.repaintPending, 1) << "from " << c.from;
-    }
-}
-
-// The whole word's guide at every level, the second character outside a one-cell frame; the
-// reading at the top left; no grid or pieces; the sheet holds the new word already.
-TEST_F(Navigation, PreviewShowsGuideReadingAndFrameOnly) {
-    theWordList[2] = {sjis("林檎"), sjis("りんご"), "apple"};
-    for (int difficulty : {1, 2, 3}) {
-        SCOPED_TRACE(difficulty);
-        thePuzzle.difficulty = difficulty;
-        thePuzzle.currentEntry = 1;
-        OnNext();
+        int to, difficulty;
+    } cases[] = {{50, OnNext, 1, 1}, {1, OnBack, 50, 2}, {7, OnNext, 8, 3}, {7, OnBack, 6, 1}};
+    for (const auto& step : cases) {
+        SCOPED_TRACE(::testing::Message() << "from " << step.from << " to " << step.to);
+        thePuzzle.difficulty = step.difficulty;
+        thePuzzle.currentEntry = step.from;
+        step.command();
+        EXPECT_EQ(thePuzzle.currentEntry, step.to);
+        EXPECT_EQ(thePuzzle.captionText, theWordList[step.to].reading);
         EXPECT_GT(game.count({276, 136, 190, 199}, kGuideGrey), 0);
-        EXPECT_EQ(game.pixel(270, 200), difficulty == 1 ? kFrameBlue : gfx::kWindowColour);
+        EXPECT_EQ(game.pixel(270, 200), step.difficulty == 1 ? kFrameBlue : gfx::kWindowColour);
         EXPECT_GT(game.count({50, 10, 300, 80}, kGuideGrey), 0);
         EXPECT_EQ(game.count({66, 136, 400, 199}, gfx::rgb(255, 0, 0)), 0);
         EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite), 0);
