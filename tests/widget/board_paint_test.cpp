@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The board as the real view shows it: frame, grid, guide, tints, scattered pieces, version
-// caption; what a paint, a save, a resize and the settings do to it; the scatter's fairness.
+// The board as the real view shows it once a word is set up: frame, grid, guide, tints, scattered
+// pieces; what a paint, a save, a resize and the settings do to it; the scatter's fairness.
 #include "app/commands.h"
 #include "board/puzzle_setup.h"
 #include "platform/clock_random.h"
@@ -27,16 +27,6 @@ const gfx::Rgb kSolid[] = {0, gfx::rgb(255, 0, 255), gfx::rgb(0, 0, 255), gfx::r
                            gfx::rgb(255, 255, 0)};
 const gfx::Rgb kTint[] = {0, gfx::rgb(255, 192, 255), gfx::rgb(192, 192, 255),
                           gfx::rgb(192, 255, 255), gfx::rgb(255, 255, 192)};
-
-TEST(BoardPaint, BeforeAnySetUpOnlyTheEmptyFrameOfOneCellTheFacesAndTheVersionCaptionShow) {
-    RunningApp game;
-    EXPECT_EQ(game.pixel(270, 200), kFrameBlue);
-    EXPECT_GT(game.count({165, 140, 1, 190}, kGridRed), 0);
-    EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite), 0) << "no piece";
-    EXPECT_GT(game.count({800, 77, 100, 20}, kGridRed), 0) << "version caption";
-    EXPECT_EQ(countPixels(game.pixels(), {130, 0, 670, 120}, notWhite), 0) << "no story";
-    EXPECT_TRUE(game.showsItsState());
-}
 
 TEST(BoardPaint, SetUpDrawsFrameGridGuideTintsAndPiecesForTheWordAndLevel) {
     const struct {

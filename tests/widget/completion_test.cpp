@@ -74,12 +74,9 @@ TEST_F(Completion, OutlineGlossBadgeAndScore) {
         solveQuietly(row.entry);
         const int right = 200 * thePuzzle.cellCount - 10; // centre of the right half circle
         const int middle = (140 + right) / 2;
-        for (const auto [x, y] : {Point{10, 235},
-                                  {48, 143},
-                                  {middle, 105},
-                                  {right + 130, 235},
-                                  {right + 92, 327},
-                                  {middle, 365}})
+        const Point outline[] = {{10, 235},          {48, 143},         {middle, 105},
+                                 {right + 130, 235}, {right + 92, 327}, {middle, 365}};
+        for (const auto [x, y] : outline)
             EXPECT_EQ(game.pixel(x, y), kOutlineRed) << x << "," << y;
         for (const auto [x, y] : {Point{1, 235}, {30, 235}, {middle, 120}, {right + 139, 235}})
             EXPECT_EQ(game.pixel(x, y), kWhite) << x << "," << y;
@@ -136,12 +133,11 @@ TEST_F(Completion, WordPictureShowsItsTopLeft300SquareOrLeavesTheBadge) {
         folder.write(file, hardening::bitmapFileBytes(side, side, QColor::fromRgb(kGreen)));
         solveQuietly(1);
         folder.remove(file);
-        const int s = shown;
-        EXPECT_EQ(game.shows(kBadge, builtin(gfx::kBadge)), s == 0);
-        EXPECT_EQ(game.pixel(20, 380), s ? kGreen : kWhite);
-        EXPECT_EQ(game.pixel(19 + s, 379 + s), s ? kGreen : kWhite);
-        EXPECT_EQ(game.pixel(20 + s, 379 + s), kWhite);
-        EXPECT_EQ(game.pixel(19 + s, 380 + s), kWhite);
+        EXPECT_EQ(game.shows(kBadge, builtin(gfx::kBadge)), shown == 0);
+        EXPECT_EQ(game.pixel(20, 380), shown ? kGreen : kWhite);
+        EXPECT_EQ(game.pixel(19 + shown, 379 + shown), shown ? kGreen : kWhite);
+        EXPECT_EQ(game.pixel(20 + shown, 379 + shown), kWhite);
+        EXPECT_EQ(game.pixel(19 + shown, 380 + shown), kWhite);
     }
 }
 

@@ -49,6 +49,7 @@ TEST_F(Figures, TheFacesShowTheStateOfPlay) {
     EXPECT_TRUE(bothLook(kNormal));
 }
 
+// Put down where it was grabbed, a face lands where it lay: it is put down by the grabbed point.
 TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
     const struct {
         QPoint press;
@@ -70,19 +71,6 @@ TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
         EXPECT_EQ(at(kFrog), QPoint(85, 0));
         EXPECT_EQ(at(kGirl), QPoint(85, 45));
     }
-}
-
-// Put down by the grabbed point, the face leaves its old place to the board beneath.
-TEST_F(Figures, AFacePutDownLandsByTheGrabbedPoint) {
-    const QImage before = game.pixels().copy();
-    game.click(100, 60);
-    game.click(300, 300);
-    EXPECT_EQ(thePuzzle.draggedFigure, -1);
-    EXPECT_EQ(at(kGirl), QPoint(285, 285));
-    EXPECT_TRUE(game.showsItsState());
-    game.click(300, 300);
-    game.click(100, 60);
-    EXPECT_EQ(game.pixels(), before);
 }
 
 TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up: captions, a missing file, and a huge one.
+// Start-up: captions, the board before and after a word is set up, and a missing file.
 #include "support/test_support.h"
 
 using namespace testing_support;
@@ -23,6 +23,15 @@ TEST(StartUp, TheCaptionNamesTheFileGivenAndItsWordOneIsSetUp) {
         EXPECT_EQ(thePuzzle.listReloaded, 0);
         EXPECT_EQ(thePuzzle.pieceY[1][1], row.pieceY) << row.caption;
         EXPECT_EQ(thePuzzle.captionText, platform::sjis(row.reading));
+        // The frame of one cell, its grid and the version caption show either way; the pieces
+        // and the story only with a word set up.
+        EXPECT_EQ(game.pixel(270, 200), gfx::rgb(0, 0, 180));
+        EXPECT_GT(game.count({165, 140, 1, 190}, gfx::rgb(255, 0, 0)), 0);
+        EXPECT_GT(game.count({800, 77, 100, 20}, gfx::rgb(255, 0, 0)), 0) << "version caption";
+        const bool setUp = row.pieceY > 0;
+        EXPECT_EQ(countPixels(game.pixels(), {0, 345, 945, 379}, notWhite) > 0, setUp);
+        EXPECT_EQ(countPixels(game.pixels(), {130, 0, 670, 120}, notWhite) > 0, setUp);
+        EXPECT_TRUE(game.showsItsState());
     }
 }
 
@@ -35,17 +44,6 @@ TEST(StartUp, AMissingFileIsReportedAndEndsStartUp) {
     EXPECT_NE(messages.texts[0].find("/nonexistent/words.txt"), std::string::npos);
     EXPECT_EQ(messages.captions[0], "Torvex");
     resetProgramState();
-}
-
-// A file of any size without a line end is one over-long kanji.
-TEST(BadFiles, AHugeFileWithoutALineEndLoadsAsOneOverLongKanji) {
-    RunningApp game;
-    MessageRecorder messages;
-    TempFile huge("", "huge.txt");
-    std::filesystem::resize_file(huge.path(), 100u << 20);
-    ASSERT_TRUE(game.app().document().open(huge.path()));
-    EXPECT_EQ(theWordList[1].kanji, platform::sjis("異常Data"));
-    EXPECT_EQ(messages.texts.size(), 1u);
 }
 
 } // namespace
