@@ -166,7 +166,7 @@ std::string waveImage(const SpokenSound& sound) {
 
 namespace {
 
-// One thread speaks, started after the first request once the board has been painted; only the
+// One thread speaks, started after the first request once play has begun; only the
 // newest waiting request is kept.
 class SpeechThread {
   public:
@@ -180,9 +180,10 @@ class SpeechThread {
             next_ = Request{std::move(text), std::move(done)};
             wake_.notify_one();
         }
-        // Loading the synthesiser and its data is no part of the first screen.
+        // The synthesiser and the sound libraries it loads (2 to 7 MB) are no part of the first
+        // screen; a child's first solve is many clicks away.
         if (!std::exchange(startAsked_, true))
-            afterFirstPaint([this] { start(); });
+            whenPlayBegins([this] { start(); });
     }
 
     void stop() {

@@ -55,9 +55,9 @@ QImage imageLikeWindow(QSize size) {
     return blankImage(size, windowRatio());
 }
 
-void afterFirstPaint(std::function<void()> task) {
-    if (currentView && currentView->isVisible() && !currentView->painted_)
-        currentView->afterFirstPaint_.push_back(std::move(task));
+void whenPlayBegins(std::function<void()> task) {
+    if (currentView && currentView->isVisible() && !currentView->playBegun_)
+        currentView->whenPlayBegins_.push_back(std::move(task));
     else
         task();
 }
@@ -79,13 +79,13 @@ View::View(ViewHandler& handler, QWidget* parent)
 View::~View() {
     if (currentView == this)
         currentView = nullptr;
-    runAfterFirstPaint();
+    beginPlay();
 }
 
 // Posted to the application, which outlives every view.
-void View::runAfterFirstPaint() {
-    painted_ = true;
-    for (auto& task : std::exchange(afterFirstPaint_, {}))
+void View::beginPlay() {
+    playBegun_ = true;
+    for (auto& task : std::exchange(whenPlayBegins_, {}))
         QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task),
                                   Qt::QueuedConnection);
 }
@@ -193,8 +193,6 @@ void View::paintEvent(QPaintEvent* event) {
                 QRectF((shown.topLeft() - board.topLeft()) * pixels, shown.size() * pixels));
     }
     drawn_ = QRegion();
-    if (!painted_)
-        runAfterFirstPaint();
 }
 
 void View::resizeEvent(QResizeEvent*) {
@@ -207,6 +205,8 @@ void View::press(int x, int y) {
 }
 
 void View::pressAt(QPointF widgetPosition) {
+    if (!playBegun_)
+        beginPlay();
     const QPoint at = toBoard(widgetPosition);
     press(at.x(), at.y());
 }
@@ -222,6 +222,8 @@ void View::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void View::moveAt(QPointF widgetPosition) {
+    if (!playBegun_)
+        beginPlay();
     const QPoint at = toBoard(widgetPosition);
     handler_.onMouseMove(at.x(), at.y());
 }

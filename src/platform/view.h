@@ -48,9 +48,10 @@ double windowRatio();
 // per board pixel, so copies between the two stay one to one.
 QImage imageLikeWindow(QSize size);
 
-// Runs `task` from the event loop once the shown board has first been painted, or at once when
-// no board is shown or it has been painted: for work the first screen does not need.
-void afterFirstPaint(std::function<void()> task);
+// Runs `task` from the event loop once the pointer or a finger first reaches the shown board, or
+// at once when no board is shown or play has begun: for work the first screen does not need,
+// kept from competing with it for memory and the processor.
+void whenPlayBegins(std::function<void()> task);
 
 class View : public QWidget {
     Q_OBJECT
@@ -107,8 +108,8 @@ class View : public QWidget {
   private:
     QTimer* timerFor(int id);
     void runFrameworkPaint();
-    void runAfterFirstPaint();
-    friend void afterFirstPaint(std::function<void()> task);
+    void beginPlay();
+    friend void whenPlayBegins(std::function<void()> task);
     // The scale and resolution that fit the widget; a new resolution makes the images again.
     void fitBoard();
     QRectF shownBoard() const;
@@ -128,8 +129,8 @@ class View : public QWidget {
     bool paintPending_ = false;
     bool erasePending_ = false;
     QRegion drawn_;
-    bool painted_ = false;
-    std::vector<std::function<void()>> afterFirstPaint_;
+    bool playBegun_ = false;
+    std::vector<std::function<void()>> whenPlayBegins_;
 };
 
 // The one view of the program, or nullptr before it exists.
