@@ -45,6 +45,8 @@ std::string bitmapClaiming(std::int32_t width, std::int32_t height) {
 TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
     const rewards_support::ScratchFolder dir;
     fs::create_directory(dir.path() + "/folder.bmp");
+    const std::string gif =
+        QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString();
     const struct {
         const char* what;
         std::string path;
@@ -60,11 +62,7 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
         {"negative width", dir.write("negative.bmp", bitmapClaiming(-4, 4)), false},
         {"2^31 - 1 high", dir.write("highest.bmp", bitmapClaiming(4, INT32_MAX)), false},
         {"-2^31 high", dir.write("lowest.bmp", bitmapClaiming(4, INT32_MIN)), false},
-        {"a GIF whose picture outgrows its header",
-         dir.write(
-             "gif.bmp",
-             QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString()),
-         false},
+        {"a GIF whose picture outgrows its header", dir.write("gif.bmp", gif), false},
         {"a folder", dir.path() + "/folder.bmp", false},
         {"missing", dir.path() + "/missing.bmp", false},
     };
