@@ -5,7 +5,6 @@
 // Every test group runs inside one QApplication on the offscreen platform, with the game's
 // fonts registered and the settings kept in a scratch folder of the run's own, so that runs side
 // by side never see each other's recent files. A dialog no test scripted fails that test at once.
-#include "app/torvex_app.h"
 #include "platform/speech.h"
 #include "support/test_support.h"
 
@@ -13,7 +12,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",

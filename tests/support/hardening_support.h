@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -30,40 +31,31 @@ class NamedPipe {
   public:
     NamedPipe(std::string path, std::chrono::milliseconds patience) : path_(std::move(path)) {
         mkfifo(path_.c_str(), 0600);
-        rescuer_ = std::thread([this, patience] {
-            std::unique_lock lock(mutex_);
-            if (stop_.wait_for(lock, patience, [this] { return stopping_; }))
-                return;
-            while (!stopping_) {
+        rescuer_ = std::jthread([this, patience](std::stop_token stop) {
+            std::mutex mutex;
+            std::condition_variable_any wake;
+            std::unique_lock lock(mutex);
+            for (auto wait = patience;
+                 !wake.wait_for(lock, stop, wait, [&stop] { return stop.stop_requested(); });
+                 wait = std::chrono::milliseconds(10)) {
                 // Succeeds only while a reader has the pipe open.
                 if (const int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
                     close(fd);
                     rescued_ = true;
                 }
-                stop_.wait_for(lock, std::chrono::milliseconds(10));
             }
         });
     }
-    ~NamedPipe() {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        stop_.notify_all();
-        rescuer_.join();
-        std::filesystem::remove(path_);
-    }
+    // The rescuer is stopped and joined as its member goes; a last try on the removed path fails.
+    ~NamedPipe() { std::filesystem::remove(path_); }
     const std::string& path() const { return path_; }
     // True when a reader had waited for a writer.
     bool rescued() const { return rescued_; }
 
   private:
     std::string path_;
-    std::mutex mutex_;
-    std::condition_variable stop_;
-    bool stopping_ = false;
     std::atomic<bool> rescued_ = false;
-    std::thread rescuer_;
+    std::jthread rescuer_;
 };
 
 // Makes a folder of at least `length` bytes below the current directory current, and the

@@ -4,7 +4,7 @@
 
 #pragma once
 // Helpers of the reward tests: a scratch folder that is the game's working directory, solving
-// the current word with real clicks, and the checkpoints of the reward flight.
+// the current word with real clicks.
 #include "support/test_support.h"
 
 #include <fstream>
@@ -43,23 +43,5 @@ inline void solveCurrentWord(testing_support::RunningApp& game) {
         }
     }
 }
-
-// The flight's rectangle and next wait at its checkpoints; timer 0: none is started.
-struct FlightCheckpoint {
-    int tick, x, y, width, height, interval, timer;
-};
-inline constexpr FlightCheckpoint kFlightCheckpoints[] = {
-    {1, 849, 61, 84, 63, 98, 1},     {2, 846, 106, 88, 66, 96, 1},
-    {21, 409, 581, 164, 122, 58, 1}, {25, 225, 589, 180, 135, 50, 1},
-    {26, 225, 589, 180, 135, 50, 2}, {27, 191, 585, 176, 132, 50, 2},
-    {35, 25, 389, 144, 108, 70, 2},  {44, 225, 189, 108, 81, 131, 2},
-    {45, 225, 189, 108, 81, 131, 3}, {46, 242, 190, 110, 82, 129, 3},
-    {54, 325, 288, 126, 94, 113, 3}, {63, 225, 389, 144, 108, 95, 3},
-    {64, 225, 389, 144, 108, 95, 4}, {65, 246, 310, 141, 106, 96, 4},
-    {80, 561, 64, 96, 72, 111, 4},   {96, 897, -13, 48, 36, 127, 4},
-    {97, 897, -13, 48, 36, 127, 0},
-};
-inline constexpr int kFlightTicks = 97;
-inline constexpr int kFlightNominalMs = 9235;
 
 } // namespace rewards_support

@@ -18,8 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <deque>
-#include <string>
-#include <vector>
 
 namespace testing_support {
 

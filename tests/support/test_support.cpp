@@ -79,13 +79,10 @@ MessageRecorder::~MessageRecorder() {
 
 std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUtf8) {
     std::string bytes;
-    for (size_t k = 0; k < 50; ++k) {
-        const auto field = [&](size_t i) {
-            return k < entriesUtf8.size() && i < entriesUtf8[k].size()
-                       ? platform::sjis(entriesUtf8[k][i])
-                       : std::string();
-        };
-        bytes += field(0) + "\n" + field(1) + "\n" + field(2) + "\r\n";
+    for (size_t line = 0; line < 150; ++line) {
+        const size_t k = line / 3, i = line % 3;
+        const bool given = k < entriesUtf8.size() && i < entriesUtf8[k].size();
+        bytes += (given ? platform::sjis(entriesUtf8[k][i]) : "") + (i == 2 ? "\r\n" : "\n");
     }
     return bytes;
 }

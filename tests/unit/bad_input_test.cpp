@@ -6,18 +6,14 @@
 // leave their folder, pictures of no size or at the size limit, special files in a picture's or
 // a sound's place, and the wave files the sound fuzz target found.
 #include "gfx/bitmap_set.h"
-#include "platform/sjis.h"
 #include "platform/sound.h"
 #include "rewards/word_files.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
 #include <QByteArray>
-#include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -27,32 +23,15 @@ using hardening::bitmapFileBytes;
 using namespace std::string_literals;
 
 TEST(WordFileNames, ANameThatWouldLeaveItsFolderOrCannotBeReadGivesNoPath) {
-    const struct {
-        std::string kanji;
-        const char* path; // nullptr: no path
-    } rows[] = {
-        {platform::sjis("山"), "bmp/山.bmp"},
-        {platform::sjis("表"), "bmp/表.bmp"}, // second byte 0x5C is no separator
-        {platform::sjis("..山"), "bmp/..山.bmp"},
-        {"", nullptr},
-        {".", nullptr},
-        {"..", nullptr},
-        {"../x", nullptr},
-        {"a/b", nullptr},
-        {"a\\b", nullptr},
-        {"/etc", nullptr},
-        {"a\0b"s, nullptr},
-        {"\xFF\xFF", nullptr},     // not Shift-JIS
-        {"\x82", nullptr},         // a lead byte cut short
-        {"\x82\xA0\x82", nullptr}, // the same after a whole character
-    };
-    for (const auto& row : rows) {
-        const auto path = wordFilePath("bmp", row.kanji, ".bmp");
-        if (row.path)
-            EXPECT_EQ(path, std::optional<std::string>(row.path)) << row.path;
-        else
-            EXPECT_FALSE(path) << *path;
-    }
+    // 表's second byte is 0x5C, which is no separator inside the character.
+    for (const char* kanji : {"山", "表", "..山"})
+        EXPECT_EQ(wordFilePath("bmp", platform::sjis(kanji), ".bmp"),
+                  std::optional("bmp/"s + kanji + ".bmp"));
+    // No name, names leaving the folder, then bytes that are no Shift-JIS: not Shift-JIS at all,
+    // a lead byte cut short, and the same after a whole character.
+    for (const std::string& kanji : {""s, "."s, ".."s, "../x"s, "a/b"s, "a\\b"s, "/etc"s, "a\0b"s,
+                                     "\xFF\xFF"s, "\x82"s, "\x82\xA0\x82"s})
+        EXPECT_FALSE(wordFilePath("bmp", kanji, ".bmp")) << kanji;
 }
 
 // A small bitmap whose header claims other dimensions.
@@ -66,6 +45,8 @@ std::string bitmapClaiming(std::int32_t width, std::int32_t height) {
 TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
     const rewards_support::ScratchFolder dir;
     fs::create_directory(dir.path() + "/folder.bmp");
+    const std::string gif =
+        QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString();
     const struct {
         const char* what;
         std::string path;
@@ -81,11 +62,7 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
         {"negative width", dir.write("negative.bmp", bitmapClaiming(-4, 4)), false},
         {"2^31 - 1 high", dir.write("highest.bmp", bitmapClaiming(4, INT32_MAX)), false},
         {"-2^31 high", dir.write("lowest.bmp", bitmapClaiming(4, INT32_MIN)), false},
-        {"a GIF whose picture outgrows its header",
-         dir.write(
-             "gif.bmp",
-             QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString()),
-         false},
+        {"a GIF whose picture outgrows its header", dir.write("gif.bmp", gif), false},
         {"a folder", dir.path() + "/folder.bmp", false},
         {"missing", dir.path() + "/missing.bmp", false},
     };

@@ -55,6 +55,8 @@ TEST(Pens, DottedLinesAreThreeOnThreeOffFromTheirFirstPoint) {
     }
 }
 
+// A one-pixel line leaves out its end pixel; a 10-pixel pen covers five rows above its line and
+// four below.
 TEST(Pens, OnePixelLineLeavesOutItsEndAndWidePenCoversMinusFiveToFour) {
     auto image = filled(60, 60);
     {
@@ -66,36 +68,33 @@ TEST(Pens, OnePixelLineLeavesOutItsEndAndWidePenCoversMinusFiveToFour) {
         s.moveTo(10, 30);
         s.lineTo(50, 30);
     }
-    EXPECT_EQ(at(image, 11, 2), kRed);
-    EXPECT_EQ(at(image, 12, 2), kWhite);
-    EXPECT_EQ(at(image, 30, 24), kWhite);
-    EXPECT_EQ(at(image, 30, 25), kRed);
-    EXPECT_EQ(at(image, 30, 34), kRed);
-    EXPECT_EQ(at(image, 30, 35), kWhite);
+    const std::pair<QPoint, gfx::Rgb> pixels[] = {{{11, 2}, kRed},    {{12, 2}, kWhite},
+                                                  {{30, 24}, kWhite}, {{30, 25}, kRed},
+                                                  {{30, 34}, kRed},   {{30, 35}, kWhite}};
+    for (const auto& [point, colour] : pixels)
+        EXPECT_EQ(at(image, point.x(), point.y()), colour) << point.x() << "," << point.y();
 }
 
-TEST(Copies, OnlyWhatTheSourceCoversIsCopied) {
+// A copy takes only what its source covers (a 48-pixel picture into a 100-pixel box, or nothing
+// from no picture at all); a stretch repeats whole pixels.
+TEST(Copies, OnlyWhatTheSourceCoversIsCopiedAndStretchesRepeatWholePixels) {
     auto source = filled(48, 48, Qt::red);
     auto target = filled(120, 120, Qt::blue);
+    auto pair = filled(2, 1);
+    pair->setPixel(1, 0, qRgb(255, 0, 0));
+    auto stretched = filled(8, 4);
     {
-        gfx::Surface from(source);
         gfx::Surface to(target);
-        to.bitBlt(10, 10, 100, 100, from, 0, 0);
+        to.bitBlt(10, 10, 100, 100, gfx::Surface(source), 0, 0);
         to.bitBlt(0, 0, 10, 10, gfx::Surface(), 0, 0);
+        gfx::Surface(stretched).stretchBlt(0, 0, 8, 4, gfx::Surface(pair), 0, 0, 2, 1);
     }
     EXPECT_EQ(at(target, 10, 10), kRed);
     EXPECT_EQ(at(target, 57, 57), kRed);
     EXPECT_EQ(at(target, 58, 58), kBlue);
     EXPECT_EQ(at(target, 0, 0), kBlue);
-}
-
-TEST(Copies, StretchRepeatsWholePixels) {
-    auto source = filled(2, 1);
-    source->setPixel(1, 0, qRgb(255, 0, 0));
-    auto target = filled(8, 4);
-    gfx::Surface(target).stretchBlt(0, 0, 8, 4, gfx::Surface(source), 0, 0, 2, 1);
-    EXPECT_EQ(at(target, 3, 2), kWhite);
-    EXPECT_EQ(at(target, 4, 2), kRed);
+    EXPECT_EQ(at(stretched, 3, 2), kWhite);
+    EXPECT_EQ(at(stretched, 4, 2), kRed);
 }
 
 TEST(Fonts, JapaneseFacesResolveToTheIpaFaces) {
@@ -133,16 +132,13 @@ TEST(Text, OpaqueTextFillsItsCellTransparentTextDoesNot) {
     EXPECT_EQ(at(image, 51, 1), kBlue);
 }
 
-TEST(Text, VisiblePrefixKeepsWholeCharacters) {
+TEST(Text, VisiblePrefixKeepsWholeCharactersAndBadBytesReadAsReplacements) {
     const std::string text = platform::sjis("あいう") + "ab";
     const std::pair<int, size_t> rows[] = {{2, 4}, {4, 7}, {100, 8}, {0, 0}, {-5, 0}};
     for (const auto& [room, bytes] : rows)
         EXPECT_EQ(gfx::visiblePrefix(text, room), text.substr(0, bytes)) << room;
     EXPECT_EQ(gfx::visiblePrefix(std::string(1, '\x81'), 3), std::string(1, '\x81'));
-}
-
-// Text on the board shows bytes that are no Shift-JIS as replacement characters.
-TEST(ShiftJis, BytesThatAreNoShiftJisReadAsReplacementCharacters) {
+    // Bytes that are no Shift-JIS are shown as replacement characters.
     EXPECT_EQ(platform::sjisToUtf8Lossy("a\xFF"
                                         "b"),
               "a\uFFFDb");

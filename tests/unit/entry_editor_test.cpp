@@ -15,15 +15,6 @@ using platform::sjis;
 
 namespace {
 
-CEntryEditDlg editorOnMountain() {
-    CEntryEditDlg editor;
-    editor.m_kanji = sjis("山");
-    editor.m_number = 5;
-    editor.m_reading = sjis("やま");
-    editor.m_english = "mountain";
-    return editor;
-}
-
 // OK takes the kanji, the number, the reading and the English in this order: the first that
 // cannot be taken is named and no field changes.
 TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
@@ -55,7 +46,7 @@ TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edited.kanji + "|" + c.edited.reading + "|" + c.edited.number);
-        CEntryEditDlg editor = editorOnMountain();
+        CEntryEditDlg editor{sjis("山"), 5, sjis("やま"), "mountain", {}};
         const auto problem = editor.DoDataExchange(c.edited);
         EXPECT_EQ(problem ? std::optional(problem->field) : std::nullopt, c.refused);
         EXPECT_FALSE(problem && problem->message.empty());

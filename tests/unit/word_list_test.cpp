@@ -8,7 +8,6 @@
 #include "support/test_support.h"
 
 #include <sstream>
-#include <tuple>
 
 using namespace testing_support;
 using platform::sjis;
@@ -35,14 +34,14 @@ class WordListFile : public ::testing::Test {
     void SetUp() override { resetProgramState(); }
     void TearDown() override { resetProgramState(); }
 
-    static std::vector<std::tuple<std::string, std::string, std::string>> load(std::string bytes) {
+    // Loads the bytes; gives every slot's texts, one slot a line.
+    static std::string load(std::string bytes) {
         std::istringstream in(std::move(bytes));
         platform::Archive archive = platform::Archive::loading(in);
         LoadWordList(archive);
-        std::vector<std::tuple<std::string, std::string, std::string>> words;
-        for (int k = 1; k <= kWordCount; ++k)
-            words.emplace_back(theWordList[k].kanji, theWordList[k].reading,
-                               theWordList[k].english);
+        std::string words;
+        for (const WordEntry& e : theWordList.entries)
+            words += e.kanji + '|' + e.reading + '|' + e.english + '\n';
         return words;
     }
     static std::string store() {

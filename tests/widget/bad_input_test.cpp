@@ -9,22 +9,18 @@
 #include "board/puzzle_setup.h"
 #include "platform/modal.h"
 #include "platform/resources.h"
-#include "platform/sjis.h"
 #include "platform/sound.h"
 #include "rewards/word_sound.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 #include "support/shell_support.h"
-#include "support/test_support.h"
 
 #include <QDialog>
 #include <QProcess>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <sys/resource.h>
 
 namespace {
@@ -68,14 +64,12 @@ TEST_F(BadInput, WhatCannotBeReadOrIsNoFileIsRefusedWithoutBeingRead) {
 TEST_F(BadInput, PictureAndSoundAreFoundBelowA300ByteWorkingDirectory) {
     platform::openAudio();
     game.openWords({{"山"}});
+    const rewards_support::ScratchFolder scratch;
     const fs::path deep = hardening::enterDeepFolder(300);
-    ASSERT_GE(deep.string().size(), 300u);
-    fs::create_directories(deep / "bmp");
-    fs::create_directories(deep / "wav");
-    std::ofstream(deep / fs::u8path("bmp/山.bmp"), std::ios::binary)
-        << hardening::bitmapFileBytes(300, 300, QColor::fromRgb(kGreen));
-    std::ofstream(deep / fs::u8path("wav/山.wav"), std::ios::binary)
-        << platform::loadResourceWave(kFallbackWaveId);
+    const std::string below = fs::relative(deep, scratch.path()).string();
+    scratch.write(below + "/bmp/山.bmp",
+                  hardening::bitmapFileBytes(300, 300, QColor::fromRgb(kGreen)));
+    scratch.write(below + "/wav/山.wav", platform::loadResourceWave(kFallbackWaveId));
     thePuzzle.solvedFlags[1] = 1;
     thePuzzle.firstSolve = 0;
     RebuildPuzzle();
@@ -87,9 +81,7 @@ TEST_F(BadInput, PictureAndSoundAreFoundBelowA300ByteWorkingDirectory) {
 
 // A text is shown whole in its edit, so OK without a change gives every byte back, however long.
 TEST_F(BadInput, TextsOfAThousandBytesAndOfAMegabyteSurviveTheEditorsOk) {
-    std::string kana;
-    for (int i = 0; i < 500; ++i)
-        kana += "あ";
+    const std::string kana = QString(500, u'あ').toStdString();
     const std::vector<std::vector<std::string>> words = {
         {"山", kana, std::string(1000, 'g')},
         {"川", std::string(1 << 20, 'r'), std::string(1 << 20, 'e')}};
