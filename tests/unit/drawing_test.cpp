@@ -32,11 +32,12 @@ gfx::Rgb at(const gfx::BitmapPtr& image, int x, int y) {
     return image->pixel(x, y) & 0xFFFFFF;
 }
 
-// Each line starts its pattern at its first point, whichever way it runs, and leaves out its
-// end pixel; the gaps are drawn in the white background colour.
-TEST(Pens, DottedLinesAreThreeOnThreeOffFromTheirFirstPoint) {
+// Each dotted line starts its pattern at its first point, whichever way it runs, and leaves out
+// its end pixel; its gaps are drawn in the white background colour. A one-pixel solid line leaves
+// out its end pixel too; a 10-pixel pen covers five rows above its line and four below.
+TEST(Pens, DottedLinesRunThreeOnThreeOffAndSolidOnesCoverTheirRows) {
     const struct { int x0, y0, x1, y1; } lines[] = {{0, 5, 30, 5}, {35, 2, 20, 2}, {5, 30, 5, 10}};
-    auto image = filled(40, 40, Qt::black);
+    auto image = filled(60, 60, Qt::black);
     {
         gfx::Surface s(image);
         s.selectPen({gfx::Pen::Style::Dotted, 1, kRed});
@@ -44,6 +45,12 @@ TEST(Pens, DottedLinesAreThreeOnThreeOffFromTheirFirstPoint) {
             s.moveTo(l.x0, l.y0);
             s.lineTo(l.x1, l.y1);
         }
+        s.selectPen({gfx::Pen::Style::Solid, 1, kRed});
+        s.moveTo(10, 55);
+        s.lineTo(20, 55);
+        s.selectPen({gfx::Pen::Style::Solid, 10, kRed});
+        s.moveTo(25, 45);
+        s.lineTo(55, 45);
     }
     for (const auto& l : lines) {
         const int dx = (l.x1 > l.x0) - (l.x1 < l.x0), dy = (l.y1 > l.y0) - (l.y1 < l.y0);
@@ -53,24 +60,9 @@ TEST(Pens, DottedLinesAreThreeOnThreeOffFromTheirFirstPoint) {
                 << "line from " << l.x0 << "," << l.y0 << ", pixel " << i;
         EXPECT_EQ(at(image, l.x1, l.y1), gfx::kBlack);
     }
-}
-
-// A one-pixel line leaves out its end pixel; a 10-pixel pen covers five rows above its line and
-// four below.
-TEST(Pens, OnePixelLineLeavesOutItsEndAndWidePenCoversMinusFiveToFour) {
-    auto image = filled(60, 60);
-    {
-        gfx::Surface s(image);
-        s.selectPen({gfx::Pen::Style::Solid, 1, kRed});
-        s.moveTo(2, 2);
-        s.lineTo(12, 2);
-        s.selectPen({gfx::Pen::Style::Solid, 10, kRed});
-        s.moveTo(10, 30);
-        s.lineTo(50, 30);
-    }
-    const std::pair<QPoint, gfx::Rgb> pixels[] = {{{11, 2}, kRed},    {{12, 2}, kWhite},
-                                                  {{30, 24}, kWhite}, {{30, 25}, kRed},
-                                                  {{30, 34}, kRed},   {{30, 35}, kWhite}};
+    const std::pair<QPoint, gfx::Rgb> pixels[] = {{{19, 55}, kRed},        {{20, 55}, gfx::kBlack},
+                                                  {{40, 39}, gfx::kBlack}, {{40, 40}, kRed},
+                                                  {{40, 49}, kRed},        {{40, 50}, gfx::kBlack}};
     for (const auto& [point, colour] : pixels)
         EXPECT_EQ(at(image, point.x(), point.y()), colour) << point.x() << "," << point.y();
 }
