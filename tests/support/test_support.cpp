@@ -8,7 +8,6 @@
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/file_dialogs.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
 
 #include <QApplication>
@@ -66,17 +65,6 @@ QPointingDevice* touchScreen() {
     return screen;
 }
 
-MessageRecorder::MessageRecorder() {
-    platform::setMessageBoxHook([this](const std::string& text, const std::string& caption) {
-        texts.push_back(text);
-        captions.push_back(caption);
-    });
-}
-
-MessageRecorder::~MessageRecorder() {
-    failOnUnexpectedMessageBoxes();
-}
-
 std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUtf8) {
     std::string bytes;
     for (size_t line = 0; line < 150; ++line) {
@@ -90,16 +78,6 @@ std::string wordListBytes(const std::vector<std::vector<std::string>>& entriesUt
 std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "torvex-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
 }
 
 TempFile::TempFile(const std::string& bytes, const std::string& name)
@@ -126,7 +104,8 @@ std::optional<QRect> inkBounds(const QImage& image, const QRect& area, const Pix
     return bounds.isNull() ? std::nullopt : std::optional<QRect>(bounds);
 }
 
-bool regionShows(const QImage& image, const QRect& area, const QImage& source, QPoint from) {
+bool RunningApp::shows(const QRect& area, const QImage& source, QPoint from) {
+    const QImage& image = pixels();
     const QRect inside = area & image.rect();
     const QPoint shift = from - area.topLeft();
     for (int y = inside.top(); y <= inside.bottom(); ++y)

@@ -9,11 +9,13 @@
 #include "app/torvex_app.h"
 #include "board/puzzle_state.h"
 #include "gfx/colour.h"
+#include "platform/message_box.h"
 #include "platform/sjis.h"
 #include "wordlist/word_list.h"
 
 #include <QImage>
 #include <QRect>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -43,8 +45,13 @@ QPointingDevice* touchScreen();
 // Message boxes shown while the recorder lives, instead of real boxes.
 class MessageRecorder {
   public:
-    MessageRecorder();
-    ~MessageRecorder();
+    MessageRecorder() {
+        platform::setMessageBoxHook([this](const std::string& text, const std::string& caption) {
+            texts.push_back(text);
+            captions.push_back(caption);
+        });
+    }
+    ~MessageRecorder() { failOnUnexpectedMessageBoxes(); }
     std::vector<std::string> texts;
     std::vector<std::string> captions;
 };
@@ -57,14 +64,11 @@ std::string fileBytes(const std::filesystem::path& path);
 // A fresh folder, removed with all it holds when the object goes.
 class TempFolder {
   public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
   private:
-    std::filesystem::path path_;
+    QTemporaryDir folder_{QDir::tempPath() + "/torvex-XXXXXX"};
+    std::filesystem::path path_ = folder_.path().toStdString();
 };
 
 // A temporary file holding bytes, alone in a fresh folder.
@@ -100,7 +104,6 @@ int countPixels(const QImage& image, const QRect& area, const PixelTest& test);
 // The smallest rectangle holding every pixel that passes the test.
 std::optional<QRect> inkBounds(const QImage& image, const QRect& area, const PixelTest& test);
 // True when `area` shows `source` from `from` on, pixel for pixel.
-bool regionShows(const QImage& image, const QRect& area, const QImage& source, QPoint from = {});
 
 // The real program: application object, document, frame and view, shown offscreen.
 class RunningApp {
@@ -118,9 +121,8 @@ class RunningApp {
     int count(const QRect& area, gfx::Rgb colour) {
         return countPixels(pixels(), area, [colour](gfx::Rgb c) { return c == colour; });
     }
-    bool shows(const QRect& area, const QImage& source, QPoint from = {}) {
-        return regionShows(pixels(), area, source, from);
-    }
+    // Whether `area` of the window shows `source` from `from` on.
+    bool shows(const QRect& area, const QImage& source, QPoint from = {});
     // What the window must show: the backdrop drawn afresh from the state, then everything that
     // moves over it.
     const QImage& composedAfresh();
