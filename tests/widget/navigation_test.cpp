@@ -74,4 +74,14 @@ TEST_F(Navigation, APressRightAfterAStepActsOnTheNewWord) {
     }
 }
 
+// With no move between, a press after a step still finds the new word's pieces: the lower row
+// holds only a four-character word's.
+TEST_F(Navigation, APressRightAfterAStepPicksUpAPieceOfTheNewWord) {
+    game.openWords({{"山"}, {"路面電車"}});
+    game.move(70, 560);
+    game.app().frame().sendCommand(ID_NEXT_WORD);
+    game.click(70, 560);
+    EXPECT_GT(thePuzzle.selectedPiece, 0);
+}
+
 } // namespace
