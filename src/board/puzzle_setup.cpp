@@ -74,10 +74,11 @@ std::array<int, 5> scatterRanks(const std::array<int, 5>& values) {
 namespace {
 
 // The texture at the window's resolution, so a piece copied from the sheet stays one to one.
+// The kanji is drawn on it at once, so its decoding is not kept.
 void loadTexture(int id) {
     auto& sheet = gfx::bitmapSlots()[gfx::kSheetSlot];
     sheet.reset();
-    sheet = gfx::atWindowResolution(gfx::loadResourceBitmap(id));
+    sheet = gfx::atWindowResolution(gfx::decodeResourceBitmap(id));
     thePuzzle.sheetTexture = id;
 }
 

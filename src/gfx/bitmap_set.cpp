@@ -51,18 +51,22 @@ bool holdsAllItsPixels(const QString& path) {
 
 } // namespace
 
-std::array<BitmapPtr, 8>& bitmapSlots() {
-    static std::array<BitmapPtr, 8> holders;
+std::array<BitmapPtr, kGirlSlot + 1>& bitmapSlots() {
+    static std::array<BitmapPtr, kGirlSlot + 1> holders;
     return holders;
 }
 
-// Each built-in bitmap is decoded once. Callers get their own image sharing the decoded pixels
-// until one of them draws on it (QImage copies on write), so none costs memory it does not use.
+BitmapPtr decodeResourceBitmap(int id) {
+    return toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
+}
+
+// Callers get their own image sharing the decoded pixels until one of them draws on it (QImage
+// copies on write), so none costs memory it does not use.
 BitmapPtr loadResourceBitmap(int id) {
     static std::map<int, BitmapPtr> decoded;
     auto [it, fresh] = decoded.try_emplace(id);
     if (fresh)
-        it->second = toBitmap(QImage(QStringLiteral(":/res/%1.bmp").arg(id)));
+        it->second = decodeResourceBitmap(id);
     return it->second ? std::make_shared<QImage>(*it->second) : nullptr;
 }
 
@@ -77,13 +81,10 @@ BitmapPtr atWindowResolution(BitmapPtr bitmap) {
 
 void LoadBitmapSet() {
     auto& holders = bitmapSlots();
-    for (int slot : {kSheetSlot, kFrogSlot, kGirlSlot, kDigitSlot})
+    for (int slot : {kSheetSlot, kFrogSlot, kGirlSlot})
         holders[slot].reset();
     holders[kFrogSlot] = loadResourceBitmap(kFrogFaces);
     holders[kGirlSlot] = loadResourceBitmap(kGirlFaces);
-    holders[kDigitSlot] = loadResourceBitmap(kDigitStrip);
-    holders[kFlyerSlot] = loadResourceBitmap(kFlyerStrip);
-    holders[kNextSlot] = loadResourceBitmap(kNextButton);
 }
 
 BitmapPtr loadBitmapFile(const std::string& utf8Path) {

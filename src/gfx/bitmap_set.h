@@ -29,22 +29,24 @@ enum Slot {
     kBadgeSlot = 2,
     kFrogSlot,
     kGirlSlot,
-    kDigitSlot,
-    kFlyerSlot,
-    kNextSlot
 };
 
 // Slot 0 is never used. An empty slot is a source that draws nothing.
-std::array<BitmapPtr, 8>& bitmapSlots();
+std::array<BitmapPtr, kGirlSlot + 1>& bitmapSlots();
 
-// A fresh copy of a built-in bitmap, or nullptr when it cannot be loaded.
+// A built-in bitmap, or nullptr when it cannot be loaded. It is decoded once and its pixels are
+// shared until someone draws on them.
 BitmapPtr loadResourceBitmap(int id);
+// The same decoded afresh and not kept: for a bitmap that is drawn on at once, where a kept
+// decoding would only be a second copy.
+BitmapPtr decodeResourceBitmap(int id);
 
 // The bitmap at the window's resolution, enlarged pixel by pixel: drawn on at that resolution
 // and copied from one to one. Itself when the window has one device pixel per board pixel.
 BitmapPtr atWindowResolution(BitmapPtr bitmap);
 
-// Fills slots 3 to 7 with the faces, digits, reward figures and the Next button.
+// Fills the faces' slots. The digits, the reward figures and the Next button are not on the
+// first screen: each is decoded when first drawn (loadResourceBitmap).
 void LoadBitmapSet();
 
 // A Windows bitmap file, or nullptr when it is missing, not a bitmap, corrupt, or claims

@@ -49,7 +49,7 @@ bool NextButtonShown() {
 void DrawNextButton(gfx::Surface& target) {
     if (!NextButtonShown())
         return;
-    const gfx::Surface button(gfx::bitmapSlots()[gfx::kNextSlot]);
+    const gfx::Surface button(gfx::loadResourceBitmap(gfx::kNextButton));
     target.bitBlt(kNextButtonBox.x, kNextButtonBox.y, kNextButtonBox.width, kNextButtonBox.height,
                   button, 0, 0);
 }

@@ -28,8 +28,8 @@ int frameTop() {
     return kFrameHeight * thePuzzle.solvedTens;
 }
 
-const gfx::BitmapPtr& flyerStrip() {
-    return gfx::bitmapSlots()[gfx::kFlyerSlot];
+gfx::BitmapPtr flyerStrip() {
+    return gfx::loadResourceBitmap(gfx::kFlyerStrip);
 }
 
 // Each wait is counted from when the tick was due, not from when it came: the timers' wake-up

@@ -36,7 +36,7 @@ void DrawScore(gfx::Surface& window) {
     static const std::string outOf = platform::sjis("／５０");
     gfx::DrawBoldText(window, 335, 500, 35, gfx::rgb(255, 0, 0), label);
     gfx::DrawBoldText(window, 605, 500, 35, gfx::kBlack, outOf);
-    const gfx::Surface digits(gfx::bitmapSlots()[gfx::kDigitSlot]);
+    const gfx::Surface digits(gfx::loadResourceBitmap(gfx::kDigitStrip));
     drawDigit(window, digits, 525, count % 10);
     if (thePuzzle.solvedTens > 0)
         drawDigit(window, digits, 465, thePuzzle.solvedTens);

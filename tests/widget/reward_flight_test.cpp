@@ -42,7 +42,7 @@ class RewardFlight : public ::testing::Test {
     bool figureShown(const QRect& r, int frame) {
         auto image = std::make_shared<QImage>(r.size(), QImage::Format_RGB32);
         gfx::Surface(image).stretchBlt(0, 0, r.width(), r.height(),
-                                       gfx::Surface(gfx::bitmapSlots()[gfx::kFlyerSlot]), 0,
+                                       gfx::Surface(gfx::loadResourceBitmap(gfx::kFlyerStrip)), 0,
                                        60 * frame, 80, 60);
         return game.shows(r, *image);
     }
