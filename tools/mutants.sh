@@ -9,7 +9,8 @@
 # The expression must change exactly one line of FILE (others are left out). Each mutant is
 # applied to a scratch copy of the tracked files, the unit and widget tests are built and run, and
 # the mutant counts as killed when the build or any test fails (each group stops at its first
-# failure). The working tree is never changed.
+# failure); each mutant's build and test output is kept as TREE/log-N. The working tree is never
+# changed.
 #   tools/mutants.sh MUTANTS [TREE]    TREE: a scratch build folder (default /tmp/torvex-mutants)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,6 +42,8 @@ while IFS=$'\t' read -r file expression what; do
     killed=$((killed + 1))
     echo "killed    $file: $what"
   fi
+  # Kept so a kill can be traced to the test (or build step) that failed.
+  cp "$tree/log" "$tree/log-$((killed + survived))"
   cp "$tree/original" "$copy/$file"
 done <"$list"
 echo "mutants: $killed killed, $survived survived of $((killed + survived))"
