@@ -19,7 +19,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <span>
@@ -46,11 +45,6 @@ bool writePicture(int entry, const fs::path& file) {
     QImageWriter writer(QString::fromStdString(file.string()), "bmp");
     return writer.write(picture->convertToFormat(QImage::Format_RGB888)) ||
            fail("cannot write " + file.string());
-}
-
-std::string fileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 int peak(std::span<const int> samples) {
@@ -89,21 +83,20 @@ std::optional<std::string> voiceFault(const std::string& image) {
     }
 }
 
-// A voice is read back as written; a faulty one is removed, so the next build speaks it again.
+// A voice is checked before it is written; a faulty one leaves no file behind, so the next build
+// speaks it again.
 bool writeVoice(int entry, const fs::path& file) {
     const std::string wave =
         platform::waveImage(platform::speak(platform::sjisToUtf8Lossy(theWordList[entry].reading)));
     if (wave.empty())
         return fail("no voice for " + file.string() + " (is espeak-ng-data installed?)");
-    std::ofstream out(file, std::ios::binary);
-    if (!(out << wave && out.flush()))
-        return fail("cannot write " + file.string());
-    out.close();
-    if (const auto fault = voiceFault(fileBytes(file))) {
-        fs::remove(file);
+    if (const auto fault = voiceFault(wave)) {
+        std::error_code ignored;
+        fs::remove(file, ignored);
         return fail(file.string() + " " + *fault);
     }
-    return true;
+    std::ofstream out(file, std::ios::binary);
+    return (out << wave && out.flush()) || fail("cannot write " + file.string());
 }
 
 bool writeWord(int entry, const fs::path& out) {
