@@ -19,8 +19,8 @@ packages=(
   # The drag-latency probe of the speed figures: XTest and a C compiler.
   libx11-dev libxtst-dev gcc
   fonts-noto-color-emoji appstream desktop-file-utils file dpkg-dev
-  # Every file's licence is checked with `reuse lint`.
-  reuse
+  # Every file's licence is checked with `reuse lint`, every source file's format with clang-format.
+  reuse clang-format
   # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and
   # llvm-symbolizer for readable reports.
   clang libclang-rt-14-dev llvm-14
