@@ -12,7 +12,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-translations-l10n libsdl2-dev libespeak-ng-dev unicode-cldr-core
+  qt6-base-dev qt6-translations-l10n libfontconfig-dev libsdl2-dev libespeak-ng-dev unicode-cldr-core
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick

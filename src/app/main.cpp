@@ -3,14 +3,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/torvex_app.h"
-
+#include "gfx/fonts.h"
 #include "platform/sound.h"
 #include "platform/speech.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    gfx::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
+    fonts.wait();
     InitialiseToolkit();
     // Lets Wayland desktops match the window to its desktop entry and frog icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvex.Torvex"));

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <fontconfig/fontconfig.h>
 
 namespace gfx {
 
@@ -22,6 +23,13 @@ void registerJapaneseFonts() {
     interface.setFamily(QStringLiteral("IPAPGothic"));
     interface.setHintingPreference(QFont::PreferNoHinting);
     QGuiApplication::setFont(interface);
+}
+
+FontConfigurationLoader::FontConfigurationLoader() : thread_([] { FcInit(); }) {}
+
+void FontConfigurationLoader::wait() {
+    if (thread_.joinable())
+        thread_.join();
 }
 
 } // namespace gfx
