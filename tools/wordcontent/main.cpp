@@ -36,16 +36,17 @@ bool fail(const std::string& what) {
 }
 
 // A starter word without a picture or a voice would go silent and bare, and two words with the
-// same picture could not be told apart, in one list or across them: either stops the build.
+// same emoji could not be told apart (their tints differ with their place), in one list or
+// across them: either stops the build.
 bool writePicture(int entry, const fs::path& file) {
-    static std::map<std::size_t, fs::path> drawn;
+    static std::map<std::string, fs::path> drawn; // by emoji
     const gfx::BitmapPtr picture = DrawnWordPicture(entry);
     if (!picture)
         return fail("no emoji for " + file.string() + " (add it to content/pictures.tsv)");
-    const auto [other, isNew] =
-        drawn.emplace(qHashBits(picture->constBits(), std::size_t(picture->sizeInBytes())), file);
+    const auto [other, isNew] = drawn.emplace(*WordEmoji(theWordList[entry]), file);
     if (!isNew)
-        return fail(file.string() + " is the picture of " + other->second.string());
+        return fail(file.string() + " has the emoji of " + other->second.string() +
+                    " (choose another in content/pictures.tsv)");
     // RGB888 is the format Qt writes as 24 bits per pixel with no alpha.
     QImageWriter writer(QString::fromStdString(file.string()), "bmp");
     return writer.write(picture->convertToFormat(QImage::Format_RGB888)) ||
