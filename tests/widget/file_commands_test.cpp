@@ -380,7 +380,8 @@ TEST(Help, ShowsThePageOfTheStartFolderInItsOwnWindowOrSaysWhyNot) {
         choose(game->app().frame(), ID_HELP_USAGE);
         QTextBrowser* shown = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible())
+            if (auto* browser = qobject_cast<QTextBrowser*>(window);
+                browser && browser->isVisible())
                 shown = browser;
         if (c.hasPage) {
             ASSERT_TRUE(shown);
