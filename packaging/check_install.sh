@@ -36,6 +36,7 @@ for size in 16 32 48 64 128 256; do
     grep -q "PNG image data, $size x $size" <(file "$usr/share/icons/hicolor/${size}x$size/apps/$app.png")
 done
 check "help page is installed" test -s "$usr/share/torvex/読んでね。.html"
+check "manual page is installed" test -s "$usr/share/man/man6/torvex.6.gz"
 check "starter pictures are installed" test "$(ls "$usr/share/torvex/bmp" | wc -l)" -ge 50
 check "starter sounds are installed" test "$(ls "$usr/share/torvex/wav" | wc -l)" -ge 50
 
@@ -43,7 +44,7 @@ check "starter sounds are installed" test "$(ls "$usr/share/torvex/wav" | wc -l)
 home="$stage/home"
 player="$home/.local/share/torvex"
 start_game() {
-  HOME="$home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$usr/bin/torvex" 2>>"$stage/log" &
+  HOME="$home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$usr/games/torvex" 2>>"$stage/log" &
   pid=$!
   for _ in $(seq 1 500); do
     [ "$(readlink "/proc/$pid/exe")" = "$usr/libexec/torvex/torvex" ] && break
@@ -59,7 +60,9 @@ start_game() {
 start_game
 check "game starts in the player's folder" test "$cwd" = "$player"
 check "game opens the player's list" test "$list" = "$player/words.txt"
-check "player's list is the starter list" cmp "$player/words.txt" "$usr/share/torvex/words.txt"
+for starter in "$usr/share/torvex"/*.txt; do
+  check "player has ${starter##*/}" cmp "$player/${starter##*/}" "$starter"
+done
 check "bundled picture is reachable" test -s "$player/bmp/犬.bmp"
 check "bundled sound is reachable" test -s "$player/wav/犬.wav"
 check "help page is reachable" test -s "$player/読んでね。.html"
@@ -67,11 +70,13 @@ check "help page's frog is reachable" test -s "$player/help/frog.png"
 
 # A parent's edits and own files survive the next start.
 echo "edited" >"$player/words.txt"
+rm "$player/どうぶつ.txt"
 rm "$player/bmp/犬.bmp"
 echo "own" >"$player/bmp/犬.bmp"
 ln -s "$usr/share/torvex/bmp/gone.bmp" "$player/bmp/gone.bmp"
 start_game
 check "edited list is kept" grep -qx edited "$player/words.txt"
+check "missing starter list comes back" test -s "$player/どうぶつ.txt"
 check "parent's own picture wins" grep -qx own "$player/bmp/犬.bmp"
 check "link to a removed file is dropped" test ! -L "$player/bmp/gone.bmp"
 

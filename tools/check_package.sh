@@ -5,8 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The install route a user takes: a Release build of the game alone (no tests, warnings not
-# errors), packed with `cpack -G DEB`; the package's contents are checked and the packaged
-# program is started in a real X server until its window maps.
+# errors), packed with `cpack -G DEB`; the package's contents are checked, lintian (when it is
+# installed) must find no error, and the packaged program is started in a real X server until
+# its window maps.
 #   tools/check_package.sh [TREE]      TREE defaults to build-release beside this repository's build
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,9 +30,11 @@ check() { # check WHAT COMMAND...
 }
 contents=$(dpkg-deb -c "$package" | awk '{print $6}')
 has() { grep -qx "./usr/$1" <<<"$contents"; }
-check "launcher" has bin/torvex
+check "launcher" has games/torvex
 check "program" has libexec/torvex/torvex
-check "starter list" has share/torvex/words.txt
+for list in words どうぶつ たべもの のりもの しぜんとからだ; do
+  check "starter list $list" has "share/torvex/$list.txt"
+done
 check "a starter picture" has "share/torvex/bmp/犬.bmp"
 check "a starter sound" has "share/torvex/wav/犬.wav"
 check "help page" has "share/torvex/読んでね。.html"
@@ -39,7 +42,15 @@ check "desktop entry" has share/applications/org.torvex.Torvex.desktop
 check "metainfo" has share/metainfo/org.torvex.Torvex.metainfo.xml
 check "icon" has share/icons/hicolor/256x256/apps/org.torvex.Torvex.png
 check "copyright" has share/doc/torvex/copyright
+check "changelog" has share/doc/torvex/changelog.gz
+check "manual page" has share/man/man6/torvex.6.gz
 check "no tests packed" test -z "$(grep -E '_tests$|bench' <<<"$contents")"
+if command -v lintian >/dev/null; then
+  # Every finding is shown; an error fails the check (lintian's own status also counts warnings).
+  lintian --tag-display-limit 0 "$package" >"$tree/lintian.log" 2>&1 || true
+  sed 's/^/package: /' "$tree/lintian.log"
+  check "lintian finds no error" test -z "$(grep '^E:' "$tree/lintian.log")"
+fi
 
 # The packaged program, unpacked, in a real X server for a fresh player.
 stage=$(mktemp -d)
@@ -47,7 +58,7 @@ trap 'rm -rf "$stage"' EXIT
 dpkg-deb -x "$package" "$stage/root"
 cat >"$stage/start.sh" <<'EOF'
 #!/usr/bin/env bash
-HOME=$1/home SDL_AUDIODRIVER=dummy "$1/root/usr/bin/torvex" 2>"$1/game.log" &
+HOME=$1/home SDL_AUDIODRIVER=dummy "$1/root/usr/games/torvex" 2>"$1/game.log" &
 pid=$!
 for _ in $(seq 1 1000); do
   xdotool search --onlyvisible --name ' - Torvex$' >/dev/null 2>&1 && { kill $pid; exit 0; }

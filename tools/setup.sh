@@ -19,6 +19,8 @@ packages=(
   # The drag-latency probe of the speed figures: XTest and a C compiler.
   libx11-dev libxtst-dev gcc
   fonts-noto-color-emoji appstream desktop-file-utils file dpkg-dev
+  # tools/check_package.sh runs lintian on the package.
+  lintian
   # Every file's licence is checked with `reuse lint`, every source file's format with clang-format.
   reuse clang-format
   # The sanitizer tree and the fuzz targets: clang, its sanitizer and libFuzzer runtimes, and

@@ -6,33 +6,20 @@
 
 #include "board/puzzle_state.h"
 #include "platform/about_dialog.h"
+#include "platform/help_window.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
-#include "platform/shell_open.h"
 
 #include <filesystem>
 
-namespace {
-
-std::string helpFilePath(const std::string& workingDirectory) {
-    const std::filesystem::path folder(workingDirectory);
-    const std::filesystem::path compiled = folder / "読んでね。.chm";
-    std::error_code error;
-    if (std::filesystem::exists(compiled, error))
-        return compiled.string();
-    return (folder / "読んでね。.html").string();
-}
-
-} // namespace
-
-// Without a word the command would seem to do nothing: say which file could not be shown.
+// The page beside the program's content in the folder of start-up, whatever the current folder
+// is by now. Without a word the command would seem to do nothing: say which file could not be
+// shown.
 void OnHelpUsage() {
-    const std::string path = helpFilePath(thePuzzle.workingDirectory);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        platform::messageBox("説明書が見つかりません。\n" + path);
-    else if (!platform::openWithDesktop(path))
-        platform::messageBox("説明書を開けるプログラムが見つかりません。\n" + path);
+    const std::string path =
+        (std::filesystem::path(thePuzzle.workingDirectory) / "読んでね。.html").string();
+    if (!platform::showHelpPage(path))
+        platform::messageBox("説明書が見つからないか、読めません。\n" + path);
 }
 
 // The voice, the emoji and their names come from other projects, credited under their licences.

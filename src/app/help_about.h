@@ -5,9 +5,8 @@
 #pragma once
 // Help, about and the program's path: information only, no change to the game.
 
-// Opens the help from the folder the program was started in: "読んでね。.chm" when it is there,
-// else the HTML page beside it, which desktops without a compiled-help viewer can show. A page
-// that is missing or that no program opens is reported with its full path.
+// Shows the help page "読んでね。.html" of the folder the program was started in, in a window of
+// the game's own; a page that cannot be read is reported with its full path.
 void OnHelpUsage();
 void OnAppAbout();
 // Tells where the program file lies.

@@ -7,7 +7,9 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <utility>
 
@@ -16,6 +18,15 @@ namespace {
 FileDialogHook fileHook;
 SaveQuestionHook saveHook;
 const QString kFilter = QStringLiteral(".txt (*.txt)");
+
+// Opening starts where the game was started, where the starter lists lie side by side, with the
+// current list chosen when it is one of them: a parent sees every list there is at once.
+QString openFolder(const QString& currentList) {
+    const QFileInfo list(currentList);
+    const QDir here = QDir::current();
+    return !currentList.isEmpty() && list.absoluteDir() == here ? list.absoluteFilePath()
+                                                                : here.path();
+}
 } // namespace
 
 void setFileDialogHook(FileDialogHook hook) {
@@ -32,7 +43,7 @@ std::optional<std::string> askFileName(FileDialogKind kind, const std::string& s
     const QString start = QString::fromStdString(suggested);
     QString chosen;
     if (kind == FileDialogKind::Open) {
-        chosen = QFileDialog::getOpenFileName(owner, QString(), start, kFilter);
+        chosen = QFileDialog::getOpenFileName(owner, QString(), openFolder(start), kFilter);
     } else {
         QFileDialog dialog(owner, QString(), start, kFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Torvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// torvex_wordcontent WORDLIST OUTDIR: gives every word of a Shift-JIS list its picture
-// OUTDIR/bmp/<kanji>.bmp and its spoken reading OUTDIR/wav/<kanji>.wav, with the game's own code,
-// so the starter words look and sound exactly like a word a parent adds.
+// torvex_wordcontent OUTDIR WORDLIST...: gives every word of the lists (Shift-JIS or UTF-8) its
+// picture OUTDIR/bmp/<kanji>.bmp and its spoken reading OUTDIR/wav/<kanji>.wav, with the game's
+// own code, so the starter words look and sound exactly like a word a parent adds. A word in
+// several lists is made once.
 #include "common/pcm_wave.h"
 #include "platform/archive.h"
+#include "platform/message_box.h"
 #include "platform/sjis.h"
 #include "platform/speech.h"
 #include "rewards/word_files.h"
@@ -19,6 +21,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -33,14 +36,17 @@ bool fail(const std::string& what) {
 }
 
 // A starter word without a picture or a voice would go silent and bare, and two words with the
-// same picture could not be told apart: either stops the build.
+// same emoji could not be told apart (their tints differ with their place), in one list or
+// across them: either stops the build.
 bool writePicture(int entry, const fs::path& file) {
-    static std::set<std::size_t> drawn;
+    static std::map<std::string, fs::path> drawn; // by emoji
     const gfx::BitmapPtr picture = DrawnWordPicture(entry);
     if (!picture)
         return fail("no emoji for " + file.string() + " (add it to content/pictures.tsv)");
-    if (!drawn.insert(qHashBits(picture->constBits(), std::size_t(picture->sizeInBytes()))).second)
-        return fail(file.string() + " is the picture of another word");
+    const auto [other, isNew] = drawn.emplace(*WordEmoji(theWordList[entry]), file);
+    if (!isNew)
+        return fail(file.string() + " has the emoji of " + other->second.string() +
+                    " (choose another in content/pictures.tsv)");
     // RGB888 is the format Qt writes as 24 bits per pixel with no alpha.
     QImageWriter writer(QString::fromStdString(file.string()), "bmp");
     return writer.write(picture->convertToFormat(QImage::Format_RGB888)) ||
@@ -100,34 +106,49 @@ bool writeVoice(int entry, const fs::path& file) {
 }
 
 bool writeWord(int entry, const fs::path& out) {
+    static std::set<std::string> made;
     const std::string& kanji = theWordList[entry].kanji;
     const auto picture = wordFilePath("bmp", kanji, ".bmp");
     const auto voice = wordFilePath("wav", kanji, ".wav");
     if (!picture || !voice)
         return fail("word " + std::to_string(entry) + " is empty or cannot name a file");
+    if (!made.insert(kanji).second)
+        return true;
     return writePicture(entry, out / *picture) && writeVoice(entry, out / *voice);
+}
+
+// Every starter list has all fifty words: an empty one has no name and stops the build, and so
+// does anything the game would tell a parent about on opening it.
+bool writeList(const char* list, const fs::path& out) {
+    std::string told;
+    platform::setMessageBoxHook([&](const std::string& text, const std::string&) { told = text; });
+    std::ifstream in(list, std::ios::binary);
+    platform::Archive archive = platform::Archive::loading(in);
+    LoadWordList(archive);
+    if (!told.empty())
+        return fail(std::string(list) + ": " + told);
+    for (int entry = 1; entry <= kWordCount; ++entry)
+        if (!writeWord(entry, out))
+            return fail(std::string("in ") + list);
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: torvex_wordcontent WORDLIST OUTDIR\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: torvex_wordcontent OUTDIR WORDLIST...\n");
         return 2;
     }
     // Fonts need a GUI application; a build step never has a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    std::ifstream in(argv[1], std::ios::binary);
-    platform::Archive archive = platform::Archive::loading(in);
-    LoadWordList(archive);
-    const fs::path out(argv[2]);
+    const fs::path out(argv[1]);
     std::error_code error;
     fs::create_directories(out / "bmp", error);
     fs::create_directories(out / "wav", error);
-    // The starter list has all fifty words: an empty one has no name and stops the build.
-    for (int entry = 1; entry <= kWordCount; ++entry)
-        if (!writeWord(entry, out))
+    for (int list = 2; list < argc; ++list)
+        if (!writeList(argv[list], out))
             return 1;
     return 0;
 }
