@@ -7,8 +7,8 @@
 #include "board/puzzle_state.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
-#include "rewards/word_files.h"
 #include "rewards/word_voice.h"
+#include "wordlist/word_files.h"
 #include "wordlist/word_list.h"
 
 #include <filesystem>

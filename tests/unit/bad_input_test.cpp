@@ -7,9 +7,9 @@
 // a sound's place, and the wave files the sound fuzz target found.
 #include "gfx/bitmap_set.h"
 #include "platform/sound.h"
-#include "rewards/word_files.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
+#include "wordlist/word_files.h"
 
 #include <QByteArray>
 
