@@ -169,14 +169,18 @@ void playWaveImageAsync(std::string_view waveImage) {
     replaceQueueWith(loadWaveImage(waveImage));
 }
 
-void playWaveFileAsync(const std::string& utf8Path) {
+DecodedSound decodeWaveFile(const std::string& utf8Path) {
     // file_size fails for anything but a regular file, so directories and pipes are never opened.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(utf8Path, error);
     if (error || size > kMaxFileBytes || !audioOpen()) {
-        return;
+        return {};
     }
-    replaceQueueWith(loadWave(sdl()->SDL_RWFromFile(utf8Path.c_str(), "rb")));
+    return {loadWave(sdl()->SDL_RWFromFile(utf8Path.c_str(), "rb"))};
+}
+
+void playDecodedAsync(const DecodedSound& sound) {
+    replaceQueueWith(sound.deviceBytes);
 }
 
 bool audioBusy() {

@@ -79,9 +79,8 @@ TEST(SpecialFiles, APipeInAPicturesOrASoundsPlaceIsLeftUnopened) {
     EXPECT_FALSE(gfx::loadBitmapFile(picture.path()));
     EXPECT_FALSE(picture.rescued());
     const hardening::NamedPipe sound(dir.path() + "/pipe.wav", 2s);
-    platform::playWaveFileAsync(sound.path());
+    EXPECT_TRUE(platform::decodeWaveFile(sound.path()).empty());
     EXPECT_FALSE(sound.rescued());
-    EXPECT_FALSE(platform::audioBusy());
 }
 
 } // namespace
