@@ -76,8 +76,7 @@ class FormDialog : public QDialog {
     void showTexts(const std::vector<std::string>& texts) {
         for (std::size_t i = 0; i < texts.size() && i < edits_.size(); ++i)
             edits_[i]->setText(QString::fromStdString(texts[i]));
-        activateWindow();
-        edits_.front()->setFocus();
+        takeKeyboard();
     }
 
     void accept() override {
@@ -95,7 +94,21 @@ class FormDialog : public QDialog {
         QDialog::accept();
     }
 
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        takeKeyboard();
+    }
+
   private:
+    // Without a window manager nobody gives a window the keyboard: the dialog asks the window
+    // system for it, and has Qt send it the keys now rather than once the window system answers.
+    void takeKeyboard() {
+        activateWindow();
+        QApplication::setActiveWindow(this);
+        edits_.front()->setFocus();
+    }
+
     void addField(const FormField& field, const DialogUnits& units) {
         auto* label = new QLabel(QString::fromStdString(field.label), this);
         label->setGeometry(units.rect(field.labelRect));

@@ -50,7 +50,7 @@ struct FormSetup {
     std::function<std::optional<std::vector<std::string>>(int x, int y)> boardClicked;
 };
 
-// Runs the dialog modally over the main window. True when OK closed it and the texts were
+// Runs the dialog modally over the main window, with the keyboard in its first edit. True when OK closed it and the texts were
 // taken; false for cancel, Escape and the close box.
 bool runFormDialog(const FormSetup& setup);
 
