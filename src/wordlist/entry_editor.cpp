@@ -186,7 +186,7 @@ bool CEntryEditDlg::DoModal() {
     };
     // The take is kept under the kanji as OK takes it; a take that cannot be kept leaves the
     // editor open, with the old recording in place.
-    setup.recording = {{112, 108, 48, 26}, {162, 108, 36, 26}, {112, 135, 86, 6}, [this] {
+    setup.recording = {{112, 108, 48, 24}, {162, 108, 36, 24}, {112, 135, 86, 5}, [this] {
                            return HasRecording();
                        }};
     setup.takeTexts =
