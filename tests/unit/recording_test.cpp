@@ -55,8 +55,9 @@ class Recording : public ::testing::Test {
         scratch.write("microphone.raw", raw);
     }
     // Opens the editor on 馬, records until the take stops itself (or stops it after a moment), and
-    // presses OK and then, if the editor is still open, cancel.
+    // presses `button` and then, if the editor is still open, cancel.
     bool recordAndPress(const char* button, bool stopByHand = false) {
+        const std::size_t heard = messages.texts.size();
         platform::setModalHook([&](QDialog& dialog) {
             auto* record = dialog.findChild<QPushButton*>("record");
             record->click();
@@ -64,8 +65,10 @@ class Recording : public ::testing::Test {
                 QTest::qWait(200);
                 record->click();
             }
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !record->isChecked(); }, 10000));
-            QTest::qWait(100); // the take is ready this soon after it stops
+            // The finished take comes back from its worker: けす for a take, a message for none.
+            const auto* erase = dialog.findChild<QPushButton*>("erase");
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return erase->isEnabled() || messages.texts.size() > heard; }, 10000));
             dialog.findChild<QPushButton*>(button)->click();
             if (dialog.result() != QDialog::Accepted)
                 dialog.findChild<QPushButton*>("cancel")->click();
