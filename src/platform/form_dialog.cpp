@@ -6,6 +6,7 @@
 
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "platform/take_buttons.h"
 #include "platform/view.h"
 
 #include <QApplication>
@@ -66,6 +67,9 @@ class FormDialog : public QDialog {
             addField(field, units);
         addButton("OK", "ok", setup.okRect, units, &QDialog::accept)->setDefault(true);
         addButton(setup.cancelText, "cancel", setup.cancelRect, units, &QDialog::reject);
+        if (const auto& r = setup.recording)
+            takeButtons_ = new TakeButtons(*this, r->recordingExists, units.rect(r->recordRect),
+                                           units.rect(r->eraseRect), units.rect(r->meterRect));
         const QRect box = units.rect(setup.box);
         setFixedSize(box.size());
         move(clientOrigin + box.topLeft());
@@ -76,15 +80,17 @@ class FormDialog : public QDialog {
     void showTexts(const std::vector<std::string>& texts) {
         for (std::size_t i = 0; i < texts.size() && i < edits_.size(); ++i)
             edits_[i]->setText(QString::fromStdString(texts[i]));
-        activateWindow();
-        edits_.front()->setFocus();
+        if (takeButtons_)
+            takeButtons_->forgetTake();
+        takeKeyboard();
     }
 
     void accept() override {
         std::vector<std::string> texts;
         for (const QLineEdit* edit : edits_)
             texts.push_back(edit->text().toStdString());
-        if (const auto problem = takeTexts_(texts)) {
+        const TakeChange take = takeButtons_ ? takeButtons_->change() : TakeChange{};
+        if (const auto problem = takeTexts_(texts, take)) {
             messageBox(problem->message);
             QLineEdit* edit = edits_.at(problem->field);
             edit->setFocus();
@@ -95,7 +101,21 @@ class FormDialog : public QDialog {
         QDialog::accept();
     }
 
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        takeKeyboard();
+    }
+
   private:
+    // Without a window manager nobody gives a window the keyboard: the dialog asks the window
+    // system for it, and has Qt send it the keys now rather than once the window system answers.
+    void takeKeyboard() {
+        activateWindow();
+        QApplication::setActiveWindow(this);
+        edits_.front()->setFocus();
+    }
+
     void addField(const FormField& field, const DialogUnits& units) {
         auto* label = new QLabel(QString::fromStdString(field.label), this);
         label->setGeometry(units.rect(field.labelRect));
@@ -117,8 +137,10 @@ class FormDialog : public QDialog {
         return button;
     }
 
-    std::function<std::optional<FormProblem>(const std::vector<std::string>&)> takeTexts_;
+    std::function<std::optional<FormProblem>(const std::vector<std::string>&, const TakeChange&)>
+        takeTexts_;
     std::vector<QLineEdit*> edits_;
+    TakeButtons* takeButtons_ = nullptr; // owned by the dialog
     bool taken_ = false;
 };
 

@@ -29,6 +29,20 @@ struct FormField {
     std::function<bool(const std::string& utf8)> accepts;
 };
 
+// What the recording buttons leave for OK to keep: nothing, a new take (a whole wave image) or
+// the removal of the recording the fields' word has.
+struct TakeChange {
+    enum class Kind { None, Replace, Remove } kind = Kind::None;
+    std::string wave;
+};
+
+// 録音 and けす beside the edits, with a level meter under them.
+struct FormRecording {
+    DialogRect recordRect, eraseRect, meterRect;
+    // True when the word now in the edits has a recording of its own (けす can remove it).
+    std::function<bool()> recordingExists;
+};
+
 struct FormProblem {
     std::size_t field;
     std::string message; // UTF-8
@@ -41,17 +55,19 @@ struct FormSetup {
     std::vector<FormField> fields; // in tab order
     DialogRect okRect, cancelRect;
     std::string cancelText;
-    // Called on OK with the edits' texts: takes them, or names the problem and takes nothing.
-    // A problem is shown, the focus goes to its field and the dialog stays open.
-    std::function<std::optional<FormProblem>(const std::vector<std::string>&)> takeTexts;
+    // Called on OK with the edits' texts and what was recorded: takes them, or names the problem
+    // and takes nothing. A problem is shown, the focus goes to its field and the dialog stays open.
+    std::function<std::optional<FormProblem>(const std::vector<std::string>&, const TakeChange&)>
+        takeTexts;
     // When set, a left click on the board (in its coordinates) while the dialog is open asks
     // for new texts for the edits; the main window takes no other input. When empty, the
     // dialog is modal as usual.
     std::function<std::optional<std::vector<std::string>>(int x, int y)> boardClicked;
+    std::optional<FormRecording> recording; // none: the dialog records nothing
 };
 
-// Runs the dialog modally over the main window. True when OK closed it and the texts were
-// taken; false for cancel, Escape and the close box.
+// Runs the dialog modally over the main window, with the keyboard in its first edit. True when OK
+// closed it and the texts were taken; false for cancel, Escape and the close box.
 bool runFormDialog(const FormSetup& setup);
 
 } // namespace platform

@@ -4,8 +4,7 @@
 
 #include "platform/sound.h"
 
-#include <SDL.h>
-#include <dlfcn.h>
+#include "platform/sdl_library.h"
 
 #include <chrono>
 #include <climits>
@@ -35,49 +34,10 @@ constexpr Uint16 kBufferFrames = 1024;
 constexpr std::uintmax_t kMaxFileBytes = 32u << 20;
 constexpr Uint32 kMaxClipSeconds = 60;
 
-// SDL is loaded at the first sound, not linked: its dynamic linking would sit on the path to
-// the first painted board. The header gives the types; these pointers are all the game calls.
-// clang-format off
-#define TORVEX_SDL_FUNCTIONS(X)                                                            \
-    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_SetHintWithPriority)    \
-    X(SDL_ResetHint) X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice)                        \
-    X(SDL_PauseAudioDevice) X(SDL_QueueAudio) X(SDL_ClearQueuedAudio)                      \
-    X(SDL_GetQueuedAudioSize) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_RWFromConstMem)       \
-    X(SDL_RWFromFile) X(SDL_NewAudioStream) X(SDL_AudioStreamPut) X(SDL_AudioStreamFlush)  \
-    X(SDL_AudioStreamAvailable) X(SDL_AudioStreamGet) X(SDL_FreeAudioStream)
-// clang-format on
-
-struct SdlLibrary {
-#define TORVEX_SDL_POINTER(name) decltype(&::name) name = nullptr;
-    TORVEX_SDL_FUNCTIONS(TORVEX_SDL_POINTER)
-#undef TORVEX_SDL_POINTER
-};
-
-// Null when the library or one of its functions is missing: then the game is silent.
-const SdlLibrary* sdl() {
-    static const std::optional<SdlLibrary> library = []() -> std::optional<SdlLibrary> {
-        void* handle = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr)
-            return std::nullopt;
-        SdlLibrary loaded;
-        bool complete = true;
-#define TORVEX_SDL_RESOLVE(name)                                                                   \
-    loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                       \
-    complete = complete && loaded.name != nullptr;
-        TORVEX_SDL_FUNCTIONS(TORVEX_SDL_RESOLVE)
-#undef TORVEX_SDL_RESOLVE
-        return complete ? std::optional(loaded) : std::nullopt;
-    }();
-    return library ? &*library : nullptr;
-}
-
 SDL_AudioDeviceID device = 0;
 
 SDL_AudioDeviceID openDevice() {
-    // SDL would otherwise turn SIGTERM and SIGINT into a quit event nobody reads, and the
-    // game could no longer be ended by a signal.
-    sdl()->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (sdl()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (!initAudioSubsystem()) {
         return 0;
     }
     SDL_AudioSpec want{};
@@ -209,14 +169,18 @@ void playWaveImageAsync(std::string_view waveImage) {
     replaceQueueWith(loadWaveImage(waveImage));
 }
 
-void playWaveFileAsync(const std::string& utf8Path) {
+DecodedSound decodeWaveFile(const std::string& utf8Path) {
     // file_size fails for anything but a regular file, so directories and pipes are never opened.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(utf8Path, error);
     if (error || size > kMaxFileBytes || !audioOpen()) {
-        return;
+        return {};
     }
-    replaceQueueWith(loadWave(sdl()->SDL_RWFromFile(utf8Path.c_str(), "rb")));
+    return {loadWave(sdl()->SDL_RWFromFile(utf8Path.c_str(), "rb"))};
+}
+
+void playDecodedAsync(const DecodedSound& sound) {
+    replaceQueueWith(sound.deviceBytes);
 }
 
 bool audioBusy() {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -23,9 +24,16 @@ void playWaveSync(std::string_view waveImage);
 // Starts a whole RIFF wave image held in memory, replacing whatever is queued, and returns at once.
 void playWaveImageAsync(std::string_view waveImage);
 
-// Starts a wave file, replacing whatever is queued, and returns at once. A file that is missing,
-// unreadable, not a wave, or too large to be a word's sound stays silent.
-void playWaveFileAsync(const std::string& utf8Path);
+// A wave file decoded for the device. Empty when the file is missing, unreadable, not a wave, too
+// large to be a word's sound, or there is no device to decode for.
+struct DecodedSound {
+    std::vector<unsigned char> deviceBytes;
+    bool empty() const { return deviceBytes.empty(); }
+};
+DecodedSound decodeWaveFile(const std::string& utf8Path);
+
+// Starts a decoded sound, replacing whatever is queued, and returns at once.
+void playDecodedAsync(const DecodedSound& sound);
 
 // True while queued audio is still playing.
 bool audioBusy();

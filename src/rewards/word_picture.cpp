@@ -6,7 +6,7 @@
 #include "gfx/word_picture.h"
 #include "platform/resources.h"
 #include "platform/sjis.h"
-#include "rewards/word_files.h"
+#include "wordlist/word_files.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -6,11 +6,14 @@
 
 #include "gfx/fonts.h"
 #include "platform/form_dialog.h"
+#include "platform/recorder.h"
 #include "platform/sjis.h"
+#include "wordlist/word_files.h"
 #include "wordlist/word_list.h"
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 namespace {
 
@@ -114,7 +117,29 @@ const FieldLayout kFields[] = {
 };
 // clang-format on
 
+// A word's own recording: the file the game plays when the word is solved.
+std::optional<std::string> recordingPath(const std::string& kanjiSjis) {
+    return wordFilePath("wav", kanjiSjis, ".wav");
+}
+
 } // namespace
+
+bool CEntryEditDlg::HasRecording() const {
+    const auto path = recordingPath(m_kanji);
+    std::error_code error;
+    return path && std::filesystem::exists(std::filesystem::u8path(*path), error);
+}
+
+std::optional<std::string> CEntryEditDlg::KeepTake(const platform::TakeChange& take) const {
+    using Kind = platform::TakeChange::Kind;
+    if (take.kind == Kind::None)
+        return std::nullopt;
+    const auto path = recordingPath(m_kanji);
+    if (!path)
+        return "この漢字は録音のファイル名に使えません。";
+    return take.kind == Kind::Replace ? platform::replaceFile(*path, take.wave)
+                                      : platform::removeFile(*path);
+}
 
 EntryTexts CEntryEditDlg::TextsToShow() const {
     return {platform::sjisToUtf8Lossy(m_kanji), platform::sjisToUtf8Lossy(m_reading),
@@ -149,6 +174,7 @@ bool CEntryEditDlg::DoModal() {
                               {96, 144, 50, 19},
                               "ｷｬﾝｾﾙ",
                               {},
+                              {},
                               {}};
     const EntryTexts shown = TextsToShow();
     for (const FieldLayout& f : kFields)
@@ -158,14 +184,24 @@ bool CEntryEditDlg::DoModal() {
     setup.fields.front().accepts = [](const std::string& utf8) {
         return shiftJisLength(utf8, kMaxKanjiBytes) <= kMaxKanjiBytes;
     };
+    // The take is kept under the kanji as OK takes it; a take that cannot be kept leaves the
+    // editor open, with the old recording in place.
+    setup.recording = {{112, 108, 48, 24}, {162, 108, 36, 24}, {112, 135, 86, 5}, [this] {
+                           return HasRecording();
+                       }};
     setup.takeTexts =
-        [this](const std::vector<std::string>& texts) -> std::optional<platform::FormProblem> {
+        [this](const std::vector<std::string>& texts,
+               const platform::TakeChange& take) -> std::optional<platform::FormProblem> {
         EntryTexts edited;
         for (std::size_t i = 0; i < std::size(kFields); ++i)
             edited.*kFields[i].text = texts[i];
-        const auto problem = DoDataExchange(edited);
-        if (!problem)
-            return std::nullopt;
+        auto problem = DoDataExchange(edited);
+        if (!problem) {
+            const auto kept = KeepTake(take);
+            if (!kept)
+                return std::nullopt;
+            problem = EntryProblem{EntryField::Kanji, *kept};
+        }
         const auto at = std::ranges::find(kFields, problem->field, &FieldLayout::field);
         return platform::FormProblem{static_cast<std::size_t>(at - std::begin(kFields)),
                                      problem->message};

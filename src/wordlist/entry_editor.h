@@ -3,11 +3,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The entry editor: one word's texts and slot number while they are edited, and the rules that
-// carry them between the word list's Shift-JIS bytes and the editor's edits.
+// The entry editor: one word's texts and slot number while they are edited, the rules that
+// carry them between the word list's Shift-JIS bytes and the editor's edits, and the parent's own
+// recording of the word's reading.
 #include <functional>
 #include <optional>
 #include <string>
+
+namespace platform {
+struct TakeChange;
+}
 
 enum class EntryField { Kanji, Reading, English, Number };
 
@@ -45,4 +50,9 @@ class CEntryEditDlg {
     // Takes the edits' texts back, as OK does: the kanji, the number, the reading and the
     // English in this order. The first that cannot be taken is returned and no field changes.
     std::optional<EntryProblem> DoDataExchange(const EntryTexts& edited);
+    // True when the kanji's word has a recording of its own in the working folder.
+    bool HasRecording() const;
+    // Writes or removes the kanji's recording as the editor's buttons left it; a Japanese
+    // message when it cannot, the old recording then kept.
+    std::optional<std::string> KeepTake(const platform::TakeChange& take) const;
 };

@@ -34,10 +34,11 @@ class Completion : public ::testing::Test {
             entries.push_back({k, "", "gloss"});
         game.openWords(entries);
     }
-    // Sets word `entry` up and solves it with `soundFile` in place (none when empty).
-    void solve(int entry, const std::string& soundFile = "") {
+    // Sets word `entry` up and solves it with `soundFile` in place (none when empty), holding
+    // the built-in wave unless `bytes` are given.
+    void solve(int entry, const std::string& soundFile = "", const char* bytes = nullptr) {
         if (!soundFile.empty())
-            folder.write(soundFile, platform::loadResourceWave(kFallbackWaveId));
+            folder.write(soundFile, bytes ? bytes : platform::loadResourceWave(kFallbackWaveId));
         thePuzzle.currentEntry = entry;
         RebuildPuzzle();
         solveCurrentWord(game);
@@ -142,8 +143,8 @@ TEST_F(Completion, WordPictureShowsItsTopLeft300SquareOrLeavesTheBadge) {
 }
 
 // The word's own file plays on after the solve, and a first solve is spent only by a word with a
-// sound file of its own; without the built-in wave a message says so. A four-character word's
-// file name is 16 bytes.
+// sound file of its own, one that plays; without the built-in wave a message says so. A
+// four-character word's file name is 16 bytes.
 TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
     thePuzzle.difficulty = 1;
     openWords({"山", "路面電車", "../山"});
@@ -151,6 +152,7 @@ TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
         int entry;
         const char* file; // "": the word has no sound
         int solvedBefore, firstSolveBefore, firstSolveAfter, wordPlaying;
+        const char* bytes = nullptr;
     } rows[] = {
         {1, "", 0, 0, 1, 0},
         {1, "", 1, 0, 0, 0},
@@ -158,12 +160,13 @@ TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
         {1, "wav/山.wav", 1, 1, 0, 1}, // left set by a word without a sound file
         {2, "wav/路面電車.wav", 1, 0, 0, 1},
         {3, "山.wav", 0, 0, 1, 0},
+        {1, "wav/山.wav", 0, 0, 1, 0, "RIFF, cut short"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "word " << row.entry << ", file " << row.file);
         thePuzzle.solvedFlags[row.entry] = row.solvedBefore;
         thePuzzle.firstSolve = row.firstSolveBefore;
-        solve(row.entry, row.file);
+        solve(row.entry, row.file, row.bytes);
         EXPECT_EQ(thePuzzle.firstSolve, row.firstSolveAfter);
         EXPECT_EQ(platform::audioBusy(), row.wordPlaying != 0);
     }

@@ -9,8 +9,8 @@
 #include "platform/message_box.h"
 #include "platform/sjis.h"
 #include "platform/speech.h"
-#include "rewards/word_files.h"
 #include "rewards/word_picture.h"
+#include "wordlist/word_files.h"
 #include "wordlist/word_list.h"
 
 #include <QGuiApplication>

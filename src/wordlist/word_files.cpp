@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Torvex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rewards/word_files.h"
+#include "wordlist/word_files.h"
 
 #include "platform/sjis.h"
 
