@@ -10,7 +10,6 @@
 #include "gfx/text_fit.h"
 #include "platform/sjis.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -87,15 +86,6 @@ TEST(Copies, OnlyWhatTheSourceCoversIsCopiedAndStretchesRepeatWholePixels) {
     EXPECT_EQ(at(target, 0, 0), kBlue);
     EXPECT_EQ(at(stretched, 3, 2), kWhite);
     EXPECT_EQ(at(stretched, 4, 2), kRed);
-}
-
-TEST(Fonts, JapaneseFacesResolveToTheIpaFaces) {
-    const std::pair<const char*, const char*> faces[] = {{gfx::kFaceGothic, "IPAGothic"},
-                                                         {gfx::kFaceMincho, "IPAMincho"},
-                                                         {gfx::kFacePMincho, "IPAPMincho"},
-                                                         {gfx::kFacePGothic, "IPAPGothic"}};
-    for (const auto& [name, expected] : faces)
-        EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(name))).family(), expected) << name;
 }
 
 TEST(Fonts, BoldTextCellIsNoTallerThanAskedAndAsTallAsFits) {

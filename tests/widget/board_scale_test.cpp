@@ -102,33 +102,31 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
     }
 }
 
-// A piece carried on a random walk through the empty lower board and put down leaves no device
-// pixel of itself behind and takes none of the pieces it passes, and the window is what a paint
-// of the whole board from a fresh backdrop makes.
+// A piece carried on a random walk through the empty lower board leaves no device pixel of itself
+// behind and takes none of the pieces it passes: white never shows within a piece's box rounded
+// inwards (no texture of level 1 is white), nothing else outside every box rounded outwards. Put
+// down, the window is what a paint of the whole board from a fresh backdrop makes.
 TEST_F(BoardScale, ACarriedPieceLeavesNothingBehindAtEveryScale) {
     std::mt19937 random(16);
     const auto step = [&] { return std::uniform_int_distribution<int>(-9, 9)(random); };
-    // Device pixels of the lower board in `area` that are white within a piece (never white at
-    // level 1) or not white outside every piece, each piece's box rounded inwards or outwards.
     const auto wrongPixels = [&](QRect area) {
         std::vector<QRect> inside, touched;
         for (int k = 1; k <= kPiecesPerCell; ++k) {
-            const QRectF box(QPointF(thePuzzle.pieceX[1][k], thePuzzle.pieceY[1][k]) * s,
-                             QSizeF(100, 100) * s);
-            inside.emplace_back(QPoint(std::ceil(box.left()), std::ceil(box.top())),
-                                QPoint(std::floor(box.right()) - 1, std::floor(box.bottom()) - 1));
+            const QRectF box = QTransform::fromScale(s, s).mapRect(
+                QRectF(thePuzzle.pieceX[1][k], thePuzzle.pieceY[1][k], 100, 100));
+            inside.push_back(box.adjusted(1, 1, -1, -1).toAlignedRect());
             touched.push_back(box.toAlignedRect());
         }
-        const auto within = [](const std::vector<QRect>& boxes, QPoint point) {
-            return std::ranges::any_of(boxes, [&](const QRect& b) { return b.contains(point); });
-        };
-        area &= QRect(0, int(350 * s), game.pixels().width(), game.pixels().height());
+        area &= game.pixels().rect().adjusted(0, int(350 * s), 0, 0);
         int count = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                count += within(inside, {x, y})
-                             ? game.pixel(x, y) == kWhite
-                             : !within(touched, {x, y}) && game.pixel(x, y) != kWhite;
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const auto in = [x, y](const std::vector<QRect>& boxes) {
+                    return std::ranges::any_of(boxes, [&](QRect b) { return b.contains(x, y); });
+                };
+                const bool white = game.pixel(x, y) == kWhite;
+                count += in(inside) ? white : !white && !in(touched);
+            }
         return count;
     };
     for (double scale : {1.0, 1.44, 1.5, 2.0}) {
@@ -145,8 +143,6 @@ TEST_F(BoardScale, ACarriedPieceLeavesNothingBehindAtEveryScale) {
                 << i;
         }
         QTest::mouseClick(&game.view(), Qt::LeftButton, {}, onScreen(p.x(), p.y()));
-        ASSERT_EQ(thePuzzle.selectedPiece, -1);
-        EXPECT_EQ(wrongPixels(game.pixels().rect()), 0);
         const QImage incremental = game.pixels().copy();
         game.view().requestPaint(true);
         game.settle();
