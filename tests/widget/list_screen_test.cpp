@@ -4,12 +4,15 @@
 
 // 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
 // cancel leave behind, down to the emoji and the voice of a word typed in.
+#include "app/commands.h"
+#include "board/navigation.h"
 #include "board/puzzle_setup.h"
 #include "platform/modal.h"
 #include "platform/sound.h"
 #include "rewards/word_picture.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
+#include "support/shell_support.h"
 #include "wordlist/list_screen.h"
 
 #include <QApplication>
@@ -18,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
+#include <optional>
 #include <thread>
 #include <tuple>
 
@@ -261,5 +266,26 @@ TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
     EXPECT_EQ(game.pixel(20, 380), gfx::rgb(0, 255, 0));
 }
 
-} // namespace
+// The solved marks are kept per list file across runs and belong to their words: after a restart
+// a word moved in the file keeps its mark and a changed one has none; きろくを消す clears them.
+TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
+    const TempFile list(wordListBytes({{"山", "やま", "m"}, {"川", "かわ", "r"}}));
+    std::optional<RunningApp> game(std::vector<std::string>{"torvex", list.path()});
+    const auto marksAfterRestart = [&](const std::vector<std::vector<std::string>>& words) {
+        game.reset();
+        if (!words.empty())
+            std::ofstream(list.path(), std::ios::binary) << wordListBytes(words);
+        game.emplace(std::vector<std::string>{"torvex", list.path()});
+        return std::vector<int>(&thePuzzle.solvedFlags[1], &thePuzzle.solvedFlags[4]);
+    };
+    rewards_support::solveCurrentWord(*game);
+    OnNext();
+    game->move(500, 700);
+    rewards_support::solveCurrentWord(*game);
+    EXPECT_EQ(marksAfterRestart({{"木", "き", "t"}, {"山", "やま", "m"}, {"川", "がわ", "r"}}),
+              std::vector({0, 1, 0}));
+    choose(game->app().frame(), ID_CLEAR_PROGRESS);
+    EXPECT_EQ(marksAfterRestart({}), std::vector({0, 0, 0}));
+}
 
+} // namespace
