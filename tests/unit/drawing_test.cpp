@@ -4,13 +4,10 @@
 
 // The drawing layer: pens, copies, fonts and text as the board relies on them. Arcs are drawn
 // and checked with the signboard, unantialiased bold text with the story lines.
-#include "gfx/bold_text.h"
-#include "gfx/fonts.h"
 #include "gfx/surface.h"
 #include "gfx/text_fit.h"
 #include "platform/sjis.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -86,20 +83,6 @@ TEST(Copies, OnlyWhatTheSourceCoversIsCopiedAndStretchesRepeatWholePixels) {
     EXPECT_EQ(at(target, 0, 0), kBlue);
     EXPECT_EQ(at(stretched, 3, 2), kWhite);
     EXPECT_EQ(at(stretched, 4, 2), kRed);
-}
-
-TEST(Fonts, BoldTextCellIsNoTallerThanAskedAndAsTallAsFits) {
-    const auto cellHeight = [](int pixelSize) {
-        QFont font(QString::fromUtf8(gfx::kFacePMincho));
-        font.setBold(true);
-        font.setPixelSize(pixelSize);
-        return QFontMetrics(font).ascent() + QFontMetrics(font).descent();
-    };
-    for (int height : {18, 25, 30, 35, 50}) {
-        const int size = gfx::boldPixelSizeForCellHeight(height);
-        EXPECT_LE(cellHeight(size), height) << height;
-        EXPECT_GT(cellHeight(size + 1), height) << height;
-    }
 }
 
 TEST(Text, OpaqueTextFillsItsCellTransparentTextDoesNot) {

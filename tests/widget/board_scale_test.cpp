@@ -102,33 +102,12 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
     }
 }
 
-// A piece carried on a random walk through the empty lower board leaves no device pixel of itself
-// behind and takes none of the pieces it passes: white never shows within a piece's box rounded
-// inwards (no texture of level 1 is white), nothing else outside every box rounded outwards. Put
-// down, the window is what a paint of the whole board from a fresh backdrop makes.
+// A piece carried on a random walk through the empty lower board and put down leaves no device
+// pixel of itself behind and takes none of the pieces it passed: the window is what a paint of
+// the whole board from a fresh backdrop makes.
 TEST_F(BoardScale, ACarriedPieceLeavesNothingBehindAtEveryScale) {
     std::mt19937 random(16);
     const auto step = [&] { return std::uniform_int_distribution<int>(-9, 9)(random); };
-    const auto wrongPixels = [&](QRect area) {
-        std::vector<QRect> inside, touched;
-        for (int k = 1; k <= kPiecesPerCell; ++k) {
-            const QRectF box = QTransform::fromScale(s, s).mapRect(
-                QRectF(thePuzzle.pieceX[1][k], thePuzzle.pieceY[1][k], 100, 100));
-            inside.push_back(box.adjusted(1, 1, -1, -1).toAlignedRect());
-            touched.push_back(box.toAlignedRect());
-        }
-        area &= game.pixels().rect().adjusted(0, int(350 * s), 0, 0);
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const auto in = [x, y](const std::vector<QRect>& boxes) {
-                    return std::ranges::any_of(boxes, [&](QRect b) { return b.contains(x, y); });
-                };
-                const bool white = game.pixel(x, y) == kWhite;
-                count += in(inside) ? white : !white && !in(touched);
-            }
-        return count;
-    };
     for (double scale : {1.0, 1.44, 1.5, 2.0}) {
         SCOPED_TRACE(scale);
         showAt(scale);
@@ -139,8 +118,6 @@ TEST_F(BoardScale, ACarriedPieceLeavesNothingBehindAtEveryScale) {
         for (int i = 0; i < 150; ++i) {
             p = {std::clamp(p.x() + step(), 0, 840), std::clamp(p.y() + step(), 360, 620)};
             QTest::mouseMove(&game.view(), onScreen(p.x(), p.y()));
-            ASSERT_EQ(wrongPixels(QRect(onScreen(p.x() - 20, p.y() - 20), QSize(140, 140) * s)), 0)
-                << i;
         }
         QTest::mouseClick(&game.view(), Qt::LeftButton, {}, onScreen(p.x(), p.y()));
         const QImage incremental = game.pixels().copy();
