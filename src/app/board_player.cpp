@@ -2,17 +2,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/board_player.h"
 
+#include "app/progress.h"
 #include "board/board_drawing.h"
 #include "board/navigation.h"
+#include "board/pointer_input.h"
 #include "board/puzzle_state.h"
+#include "platform/document.h"
 #include "wordlist/word_list.h"
 
-// No word solved, play from word 1 at the next paint.
+#include <utility>
+
+// Each newly solved word is kept at once: a run cut short loses no mark.
+BoardPlayer::BoardPlayer() {
+    setWordListPlayer(this);
+    SetWordMarkedHook([] {
+        if (const platform::Document* document = platform::theDocument())
+            KeepProgress(document->path());
+    });
+}
+
+BoardPlayer::~BoardPlayer() {
+    SetWordMarkedHook(nullptr);
+    setWordListPlayer(nullptr);
+}
+
+// No word solved until the file's kept marks are taken, play from word 1 at the next paint.
 void BoardPlayer::listRead() {
     for (int k = 1; k <= kWordCount; ++k)
         thePuzzle.solvedFlags[k] = 0;
     thePuzzle.currentEntry = 1;
     thePuzzle.listReloaded = 1;
+    listJustRead_ = true;
 }
 
 bool BoardPlayer::solved(int word) const {
@@ -30,4 +50,11 @@ void BoardPlayer::clearBoard(gfx::Surface& screen) {
 // The current word, perhaps just edited, is previewed; its puzzle is set up at the next move.
 void BoardPlayer::editorClosed() {
     PreviewCurrentWord();
+}
+
+void BoardPlayer::documentChanged(const std::string& path) {
+    if (std::exchange(listJustRead_, false))
+        RestoreProgress(path);
+    else
+        KeepProgress(path);
 }

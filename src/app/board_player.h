@@ -4,10 +4,12 @@
 // The board as the word list's player: what reading a list and editing a word do to the game.
 #include "wordlist/word_list_player.h"
 
+#include <string>
+
 class BoardPlayer : public WordListPlayer {
   public:
-    BoardPlayer() { setWordListPlayer(this); }
-    ~BoardPlayer() override { setWordListPlayer(nullptr); }
+    BoardPlayer();
+    ~BoardPlayer() override;
     BoardPlayer(const BoardPlayer&) = delete;
     BoardPlayer& operator=(const BoardPlayer&) = delete;
 
@@ -16,4 +18,10 @@ class BoardPlayer : public WordListPlayer {
     int currentWord() const override;
     void clearBoard(gfx::Surface& screen) override;
     void editorClosed() override;
+    // The document read, saved or renamed its file: a list just read takes its kept marks, and
+    // the marks of a list saved go with its file.
+    void documentChanged(const std::string& path);
+
+  private:
+    bool listJustRead_ = false;
 };

@@ -5,6 +5,7 @@
 #include "app/commands.h"
 
 #include "app/help_about.h"
+#include "app/progress.h"
 #include "app/settings_commands.h"
 #include "board/navigation.h"
 #include "platform/recent_files.h"
@@ -30,7 +31,7 @@ CommandTable::CommandTable(platform::FrameWindow& frame, platform::Document& doc
                 {ID_NEXT_WORD, OnNext},         {ID_PREV_WORD, OnBack},
                 {ID_FONT_GOTHIC, OnFontGothic}, {ID_FONT_MINCHO, OnFontMincho},
                 {ID_LEVEL_1, OnLevel1},         {ID_LEVEL_2, OnLevel2},
-                {ID_LEVEL_3, OnLevel3}},
+                {ID_LEVEL_3, OnLevel3},         {ID_CLEAR_PROGRESS, OnClearProgress}},
       checkMarks_{{ID_FONT_GOTHIC, OnUpdateFontGothic},
                   {ID_FONT_MINCHO, OnUpdateFontMincho},
                   {ID_LEVEL_1, OnUpdateLevel1},

@@ -23,6 +23,7 @@ inline constexpr int ID_LEVEL_2 = 32782;
 inline constexpr int ID_LEVEL_3 = 32783;
 inline constexpr int ID_HELP_USAGE = 32784;
 inline constexpr int ID_CHILD_MODE = 32785;
+inline constexpr int ID_CLEAR_PROGRESS = 32786;
 
 // The framework's commands, with the framework's numbers.
 inline constexpr int ID_FILE_NEW = 57600;

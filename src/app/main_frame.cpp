@@ -34,6 +34,7 @@ platform::MenuItem settingsMenu() {
                                     menuCommand("ＭＳ 明朝", ID_FONT_MINCHO)}),
          menuPopup("難易度", {menuCommand("一歳", ID_LEVEL_1), menuCommand("二歳", ID_LEVEL_2),
                               menuCommand("三歳", ID_LEVEL_3)}),
+         menuCommand("きろくを消す", ID_CLEAR_PROGRESS),
          menuCommand("こどもモード\tF11", ID_CHILD_MODE)});
 }
 

@@ -40,6 +40,7 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
     frame_ = std::make_unique<platform::FrameWindow>(viewHandler_);
     BuildMainFrame(*frame_, document_);
     document_.onChanged = [this] {
+        player_.documentChanged(document_.path());
         updateCaption();
         frame_->view().requestPaint(true);
     };

@@ -15,6 +15,11 @@ namespace {
 
 constexpr int kSnapReach = 20;
 
+std::function<void()>& wordMarkedHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
 bool strictlyInside(int x, int y, int left, int top, int width, int height) {
     return left < x && x < left + width && top < y && y < top + height;
 }
@@ -141,8 +146,15 @@ void CheckCompletion() {
         s.solvedNow = 0;
         return;
     }
-    if (s.solvedFlags[s.currentEntry] == 0)
+    const bool newlyMarked = s.solvedFlags[s.currentEntry] == 0;
+    if (newlyMarked)
         s.firstSolve = 1;
     s.solvedNow = 1;
     s.solvedFlags[s.currentEntry] = 1;
+    if (newlyMarked && wordMarkedHook())
+        wordMarkedHook()();
+}
+
+void SetWordMarkedHook(std::function<void()> hook) {
+    wordMarkedHook() = std::move(hook);
 }

@@ -8,8 +8,12 @@
 // that is waiting for it and moves what is carried.
 #include "gfx/surface.h"
 
+#include <functional>
+
 void OnLButtonDown(int x, int y);
 void OnMouseMove(int x, int y);
 
 // Sets solvedNow exactly when every played piece is at home, and marks the word solved.
 void CheckCompletion();
+// Called when a solve marks a word that was not marked: the application keeps the marks.
+void SetWordMarkedHook(std::function<void()> hook);

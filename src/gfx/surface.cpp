@@ -52,17 +52,23 @@ QColor toQColor(Rgb c) {
     return QColor::fromRgb(c);
 }
 
-// A rectangle of board pixels as the device pixels of `image` it covers. Every edge rounds the
-// same way, so rectangles of the same size cover the same number of device pixels anywhere.
+// A rectangle of board pixels as the device pixels of `image` it covers. Each edge maps on its
+// own and every edge rounds the same way, so the mapping keeps order: a box holding others holds
+// every device pixel they cover, and restoring the united box of a thing that moved leaves
+// nothing of it behind at any ratio.
 QRect devicePixels(const QImage& image, const QRect& board) {
     const double r = image.devicePixelRatio();
     const auto at = [r](int v) { return int(std::lround(v * r)); };
-    return {at(board.x()), at(board.y()), at(board.width()), at(board.height())};
+    const int left = at(board.x()), top = at(board.y());
+    return {left, top, at(board.x() + board.width()) - left, at(board.y() + board.height()) - top};
+}
+
+QRect toQRect(const Box& box) {
+    return {box.x, box.y, box.width, box.height};
 }
 
 // Draws in the device pixels of the target instead of board pixels: copies and fills that
-// must be one to one. Qt takes the nearly identical transform for the identity. A clip set
-// before stays where it was set, in board pixels.
+// must be one to one. Qt takes the nearly identical transform for the identity.
 void inDevicePixels(QPainter& p) {
     const double r = p.device()->devicePixelRatio();
     p.setTransform(QTransform::fromScale(1.0 / r, 1.0 / r));
@@ -172,10 +178,14 @@ Surface::Painting* Surface::painting() {
 QPainter& Surface::painter(int compositionMode) {
     QPainter& p = painting_->painter;
     p.setCompositionMode(static_cast<QPainter::CompositionMode>(compositionMode));
-    if (clip_)
-        p.setClipRect(QRect(clip_->x, clip_->y, clip_->width, clip_->height));
-    else
+    // The clip covers the very device pixels a copy of its box would, whatever is drawn in it.
+    if (clip_) {
+        inDevicePixels(p);
+        p.setClipRect(devicePixels(*target_, toQRect(*clip_)));
+        p.resetTransform();
+    } else {
         p.setClipping(false);
+    }
     return p;
 }
 
@@ -184,7 +194,7 @@ void Surface::drawn(int x, int y, int w, int h) const {
         return;
     QRect area(x, y, w, h);
     if (clip_)
-        area &= QRect(clip_->x, clip_->y, clip_->width, clip_->height);
+        area &= toQRect(*clip_);
     if (auto* view = platform::theView(); view && !area.isEmpty())
         view->addDrawn(area);
 }
@@ -214,13 +224,13 @@ int Surface::height() const {
 void Surface::bitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy) {
     if (!source.target_ || !painting())
         return;
-    QRect covered = QRect(sx, sy, w, h).intersected(QRect(0, 0, source.width(), source.height()));
-    if (clip_)
-        covered &=
-            QRect(clip_->x, clip_->y, clip_->width, clip_->height).translated(sx - x, sy - y);
-    if (covered.isEmpty())
-        return;
+    // The clip is left to the painter: a copy cut by it keeps the device pixels of the whole
+    // copy, so a thing drawn again in part matches the thing drawn whole.
+    const QRect covered =
+        QRect(sx, sy, w, h).intersected(QRect(0, 0, source.width(), source.height()));
     const QRect to = covered.translated(x - sx, y - sy);
+    if (covered.isEmpty() || (clip_ && !to.intersects(toQRect(*clip_))))
+        return;
     copyPixels(painter(QPainter::CompositionMode_Source), devicePixels(*target_, to),
                *source.target_, devicePixels(*source.target_, covered));
     drawn(to.x(), to.y(), to.width(), to.height());
@@ -246,8 +256,7 @@ void Surface::fillBox(const Box& box, Rgb colour) {
         return;
     QPainter& p = painter(QPainter::CompositionMode_Source);
     inDevicePixels(p);
-    p.fillRect(devicePixels(*target_, QRect(box.x, box.y, box.width, box.height)),
-               toQColor(colour));
+    p.fillRect(devicePixels(*target_, toQRect(box)), toQColor(colour));
     p.resetTransform();
     drawn(box.x, box.y, box.width, box.height);
 }

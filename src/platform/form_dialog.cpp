@@ -149,7 +149,7 @@ class FormDialog : public QDialog {
 // window's native window first and, sent by tests, straight to its widgets.
 class BoardClickFilter : public QObject {
   public:
-    BoardClickFilter(const QDialog& dialog, QWidget& board, std::function<void(QPoint)> clicked)
+    BoardClickFilter(const QDialog& dialog, View& board, std::function<void(QPoint)> clicked)
         : dialog_(dialog), board_(board), frame_(*board.window()), clicked_(std::move(clicked)) {
         qApp->installEventFilter(this);
     }
@@ -164,9 +164,10 @@ class BoardClickFilter : public QObject {
             (toWindow || target == &board_)) {
             const auto* mouse = static_cast<const QMouseEvent*>(event);
             const QPoint at = mouse->position().toPoint();
-            const QPoint onBoard = toWindow ? board_.mapFrom(&frame_, at) : at;
-            if (mouse->button() == Qt::LeftButton && board_.rect().contains(onBoard))
-                clicked_(onBoard);
+            const QPoint inView = toWindow ? board_.mapFrom(&frame_, at) : at;
+            // The list is drawn in board pixels, which a scaled board shows larger.
+            if (mouse->button() == Qt::LeftButton && board_.rect().contains(inView))
+                clicked_(board_.toBoard(inView));
         }
         return event->isInputEvent() || type == QEvent::Shortcut || type == QEvent::Close;
     }
@@ -181,7 +182,7 @@ class BoardClickFilter : public QObject {
     }
 
     const QDialog& dialog_;
-    QWidget& board_;
+    View& board_;
     QWidget& frame_;
     std::function<void(QPoint)> clicked_;
 };
@@ -190,7 +191,7 @@ class BoardClickFilter : public QObject {
 
 bool runFormDialog(const FormSetup& setup) {
     // The board view fills the main window's client area.
-    QWidget* board = theView();
+    View* board = theView();
     FormDialog dialog(setup, board ? board->window() : nullptr,
                       board ? board->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0));
     if (!board || !setup.boardClicked)

@@ -11,7 +11,7 @@ class Surface;
 class WordListPlayer {
   public:
     virtual ~WordListPlayer() = default;
-    // A list was read: no word is solved any more and play starts again at word 1.
+    // A list was read: its marks are those its file has kept, and play starts again at word 1.
     virtual void listRead() = 0;
     virtual bool solved(int word) const = 0;
     virtual int currentWord() const = 0;

@@ -4,14 +4,10 @@
 
 // The drawing layer: pens, copies, fonts and text as the board relies on them. Arcs are drawn
 // and checked with the signboard, unantialiased bold text with the story lines.
-#include "gfx/bold_text.h"
-#include "gfx/fonts.h"
 #include "gfx/surface.h"
 #include "gfx/text_fit.h"
 #include "platform/sjis.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -87,29 +83,6 @@ TEST(Copies, OnlyWhatTheSourceCoversIsCopiedAndStretchesRepeatWholePixels) {
     EXPECT_EQ(at(target, 0, 0), kBlue);
     EXPECT_EQ(at(stretched, 3, 2), kWhite);
     EXPECT_EQ(at(stretched, 4, 2), kRed);
-}
-
-TEST(Fonts, JapaneseFacesResolveToTheIpaFaces) {
-    const std::pair<const char*, const char*> faces[] = {{gfx::kFaceGothic, "IPAGothic"},
-                                                         {gfx::kFaceMincho, "IPAMincho"},
-                                                         {gfx::kFacePMincho, "IPAPMincho"},
-                                                         {gfx::kFacePGothic, "IPAPGothic"}};
-    for (const auto& [name, expected] : faces)
-        EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(name))).family(), expected) << name;
-}
-
-TEST(Fonts, BoldTextCellIsNoTallerThanAskedAndAsTallAsFits) {
-    const auto cellHeight = [](int pixelSize) {
-        QFont font(QString::fromUtf8(gfx::kFacePMincho));
-        font.setBold(true);
-        font.setPixelSize(pixelSize);
-        return QFontMetrics(font).ascent() + QFontMetrics(font).descent();
-    };
-    for (int height : {18, 25, 30, 35, 50}) {
-        const int size = gfx::boldPixelSizeForCellHeight(height);
-        EXPECT_LE(cellHeight(size), height) << height;
-        EXPECT_GT(cellHeight(size + 1), height) << height;
-    }
 }
 
 TEST(Text, OpaqueTextFillsItsCellTransparentTextDoesNot) {

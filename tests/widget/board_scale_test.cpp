@@ -8,7 +8,9 @@
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace testing_support {
 namespace {
@@ -19,20 +21,25 @@ constexpr gfx::Rgb kMagenta = gfx::rgb(255, 0, 255); // piece 1's texture at dif
 
 class BoardScale : public PlayBoard {
   protected:
-    // The window sized so the board shows at `scale`, and a word set up at that resolution.
+    // The window sized for the board at `scale`, and a word set up at the resolution it got
+    // (1.44 is shown at 1.4, with margins).
     void showAt(double scale) {
-        s = scale;
-        game.app().frame().resize(int(std::ceil(945 * s)),
-                                  int(std::ceil(724 * s)) +
+        game.app().frame().resize(int(std::ceil(945 * scale)),
+                                  int(std::ceil(724 * scale)) +
                                       game.app().frame().menuBar()->sizeHint().height());
         game.settle();
         openList({{"山", "やま", "mountain"}});
+        s = game.view().scale();
+        origin = {(game.view().width() - int(std::lround(945 * s))) / 2,
+                  (game.view().height() - int(std::lround(724 * s))) / 2};
     }
     // The device pixel at the centre of board pixel (x, y).
     gfx::Rgb at(int x, int y) {
         return game.pixel(int(std::floor((x + 0.5) * s)), int(std::floor((y + 0.5) * s)));
     }
-    QPoint onScreen(int x, int y) { return {int(std::lround(x * s)), int(std::lround(y * s))}; }
+    QPoint onScreen(int x, int y) {
+        return origin + QPoint(int(std::lround(x * s)), int(std::lround(y * s)));
+    }
     QRect devicePixels(int x, int y, int w, int h) {
         const auto d = [this](int v) { return int(std::lround(v * s)); };
         return {d(x), d(y), d(w), d(h)};
@@ -55,6 +62,7 @@ class BoardScale : public PlayBoard {
     }
 
     double s = 1;
+    QPoint origin;
 };
 
 // Frame, grid and pieces snapped home by scaled clicks and taps lie where the scale puts them; the
@@ -64,7 +72,7 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
     for (double scale : {1.0, 1.5, 2.0}) {
         SCOPED_TRACE(scale);
         showAt(scale);
-        ASSERT_EQ(game.view().scale(), scale);
+        ASSERT_EQ(s, scale);
         EXPECT_EQ(game.pixels().size(), QSize(std::lround(945 * s), std::lround(724 * s)));
         EXPECT_EQ(at(150, 130), kFrameBlue);
         EXPECT_EQ(at(150, 120), kWhite);
@@ -91,6 +99,31 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
         ASSERT_GT(edges, 0);
         EXPECT_LE(shading, 2 * edges + 2 * piece.height()) << "blurred";
         EXPECT_GT(oddSteps, 0) << "enlarged";
+    }
+}
+
+// A piece carried on a random walk through the empty lower board and put down leaves no device
+// pixel of itself behind and takes none of the pieces it passed: the window is what a paint of
+// the whole board from a fresh backdrop makes.
+TEST_F(BoardScale, ACarriedPieceLeavesNothingBehindAtEveryScale) {
+    std::mt19937 random(16);
+    const auto step = [&] { return std::uniform_int_distribution<int>(-9, 9)(random); };
+    for (double scale : {1.0, 1.44, 1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        showAt(scale);
+        const int j = thePuzzle.pieceX[1][1] >= 0 ? 1 : 2; // one wholly on the board
+        QPoint p(thePuzzle.pieceX[1][j] + 50, thePuzzle.pieceY[1][j] + 50);
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {}, onScreen(p.x(), p.y()));
+        ASSERT_EQ(thePuzzle.selectedPiece, j);
+        for (int i = 0; i < 150; ++i) {
+            p = {std::clamp(p.x() + step(), 0, 840), std::clamp(p.y() + step(), 360, 620)};
+            QTest::mouseMove(&game.view(), onScreen(p.x(), p.y()));
+        }
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {}, onScreen(p.x(), p.y()));
+        const QImage incremental = game.pixels().copy();
+        game.view().requestPaint(true);
+        game.settle();
+        EXPECT_TRUE(incremental == game.pixels());
     }
 }
 

@@ -4,12 +4,15 @@
 
 // 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
 // cancel leave behind, down to the emoji and the voice of a word typed in.
+#include "app/commands.h"
+#include "board/navigation.h"
 #include "board/puzzle_setup.h"
 #include "platform/modal.h"
 #include "platform/sound.h"
 #include "rewards/word_picture.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
+#include "support/shell_support.h"
 #include "wordlist/list_screen.h"
 
 #include <QApplication>
@@ -18,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
+#include <optional>
 #include <thread>
 #include <tuple>
 
@@ -144,12 +149,8 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
 }
 
-// The kanji edit takes no ninth byte, typed or pasted. While the editor is open a click on a
-// row of the list shows that word and its number; a click beside the rows changes nothing, and
-// the board itself takes no click.
-TEST_F(ListScreen, TheKanjiEditTakesEightBytesAndAClickOnARowShowsThatWord) {
-    theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
-    theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
+// The kanji edit takes no ninth byte, typed or pasted.
+TEST_F(ListScreen, TheKanjiEditTakesEightBytes) {
     runWordList([&](QDialog& dialog) {
         QLineEdit& kanji = edit(dialog, "kanji");
         kanji.clear();
@@ -163,17 +164,38 @@ TEST_F(ListScreen, TheKanjiEditTakesEightBytesAndAClickOnARowShowsThatWord) {
         QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
         QTest::keyClick(&kanji, Qt::Key_X);
         EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
-        for (const auto& [x, y, word, number] :
-             {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"), std::tuple(900, 36 + 9 * 18, "海", "40"),
-              std::tuple(500, 36 + 20 * 18 + 1, "海", "40")}) {
-            game.click(x, y);
-            EXPECT_EQ(kanji.text().toStdString(), word) << number;
-            EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
-        }
-        edit(dialog, "english").setText("ocean");
-        press(dialog, "ok");
+        press(dialog, "cancel");
     });
-    EXPECT_EQ(theWordList[40].english, "ocean");
+}
+
+// While the editor is open a click on a row of the list shows that word and its number, on a
+// board shown at any scale (a window of 1.44 times the board's size, a child mode's screen); a
+// click beside the rows changes nothing, and the board itself takes no click.
+TEST_F(ListScreen, AClickOnARowShowsThatWordAtEveryScale) {
+    theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
+    theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
+    for (const double scale : {1.0, 1.44, 0.0}) { // 0: child mode
+        SCOPED_TRACE(scale);
+        if (scale > 0)
+            game.app().frame().resize(int(945 * scale), int(724 * scale) + 40);
+        else
+            game.app().frame().enterChildMode();
+        game.settle();
+        const double s = game.view().scale();
+        const QPoint origin((game.view().width() - int(945 * s)) / 2,
+                            (game.view().height() - int(724 * s)) / 2);
+        runWordList([&](QDialog& dialog) {
+            for (const auto& [x, y, word, number] :
+                 {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"),
+                  std::tuple(900, 36 + 9 * 18 + 2, "海", "40"),
+                  std::tuple(500, 36 + 20 * 18 + 2, "海", "40")}) {
+                game.click(origin.x() + int(x * s), origin.y() + int(y * s));
+                EXPECT_EQ(edit(dialog, "kanji").text().toStdString(), word) << number;
+                EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
+            }
+            press(dialog, "cancel");
+        });
+    }
     EXPECT_EQ(thePuzzle.selectedPiece, -1);
 }
 
@@ -242,6 +264,28 @@ TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
     RebuildPuzzle();
     rewards_support::solveCurrentWord(game);
     EXPECT_EQ(game.pixel(20, 380), gfx::rgb(0, 255, 0));
+}
+
+// The solved marks are kept per list file across runs and belong to their words: after a restart
+// a word moved in the file keeps its mark and a changed one has none; きろくを消す clears them.
+TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
+    const TempFile list(wordListBytes({{"山", "やま", "m"}, {"川", "かわ", "r"}}));
+    std::optional<RunningApp> game(std::vector<std::string>{"torvex", list.path()});
+    const auto marksAfterRestart = [&](const std::vector<std::vector<std::string>>& words) {
+        game.reset();
+        if (!words.empty())
+            std::ofstream(list.path(), std::ios::binary) << wordListBytes(words);
+        game.emplace(std::vector<std::string>{"torvex", list.path()});
+        return std::vector<int>(&thePuzzle.solvedFlags[1], &thePuzzle.solvedFlags[4]);
+    };
+    rewards_support::solveCurrentWord(*game);
+    OnNext();
+    game->move(500, 700);
+    rewards_support::solveCurrentWord(*game);
+    EXPECT_EQ(marksAfterRestart({{"木", "き", "t"}, {"山", "やま", "m"}, {"川", "がわ", "r"}}),
+              std::vector({0, 1, 0}));
+    choose(game->app().frame(), ID_CLEAR_PROGRESS);
+    EXPECT_EQ(marksAfterRestart({}), std::vector({0, 0, 0}));
 }
 
 } // namespace
