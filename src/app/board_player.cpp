@@ -3,7 +3,7 @@
 #include "app/board_player.h"
 
 #include "board/board_drawing.h"
-#include "board/navigation.h"
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "wordlist/word_list.h"
 
@@ -27,7 +27,7 @@ void BoardPlayer::clearBoard(gfx::Surface& screen) {
     ClearBoard(screen);
 }
 
-// The current word, perhaps just edited, is previewed; its puzzle is set up at the next move.
+// The current word, perhaps just edited, is set up at once.
 void BoardPlayer::editorClosed() {
-    PreviewCurrentWord();
+    RebuildPuzzle();
 }

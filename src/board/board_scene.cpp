@@ -5,7 +5,6 @@
 #include "board/board_drawing.h"
 #include "board/board_rewards.h"
 #include "board/figures.h"
-#include "board/navigation.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "board/story_captions.h"
@@ -48,10 +47,6 @@ void DrawBackdrop(gfx::Surface& target) {
         break;
     case BoardScene::Puzzle:
         drawPuzzleBackdrop(target);
-        break;
-    case BoardScene::Preview:
-        DrawPreview(target);
-        DrawBoardFrame(target);
         break;
     }
 }

@@ -20,9 +20,9 @@ struct Point {
 // Per cell 1..4 and piece 1..4.
 using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
 
-// What the board's backdrop shows: the empty frame before any word is set up, the word being
-// played, or the preview of a word chosen with つぎへ or もどる (set up at the next move).
-enum class BoardScene { EmptyFrame, Puzzle, Preview };
+// What the board's backdrop shows: the empty frame before any word is set up, or the word being
+// played.
+enum class BoardScene { EmptyFrame, Puzzle };
 
 // How much of the completion presentation is on the board: the Next button follows the rest
 // once the word's sound has played.
@@ -42,7 +42,14 @@ struct PuzzleState {
     std::array<int, 3> figureY{0, 0, 45};
     int figureWidth = 40;
     int figureHeight = 40;
-    Point dragOffset;
+    Point dragOffset; // the carried piece's or face's corner to the pointer
+    // A press that picked something up, while the button or finger stays down: once it has moved
+    // more than a few pixels from `at`, the release puts the carried thing down.
+    struct {
+        int held = 0;
+        Point at;
+        int moved = 0;
+    } press;
     int difficulty = 2;
     int animationIdle = 1;
     std::string fontFace = "ＭＳ ゴシック"; // UTF-8 face name
@@ -58,7 +65,8 @@ struct PuzzleState {
     std::array<int, 51> solvedFlags{};
     BoardScene scene = BoardScene::EmptyFrame;
     Presentation presentation = Presentation::None;
-    int flyerShown = 0; // the reward figure has flown and not been put back by a set-up
+    int flyerShown = 0;        // the reward figure has flown and not been put back by a set-up
+    int nextAfterLastWord = 0; // the last word's Next leads to the first
 
     // What the piece sheet was last made of, to make it again at another resolution.
     int sheetTexture = 0; // bitmap id; 0 before the first

@@ -5,6 +5,7 @@
 #include "rewards/completion.h"
 
 #include "board/board_scene.h"
+#include "board/navigation.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "gfx/bold_text.h"
@@ -43,7 +44,7 @@ constexpr gfx::Box kNextButtonBox{700, 475, 200, 60};
 
 bool NextButtonShown() {
     const PuzzleState& s = thePuzzle;
-    return s.presentation == Presentation::Whole && s.solvedNow && s.currentEntry < kWordCount;
+    return s.presentation == Presentation::Whole && s.solvedNow && WordAfterSolved() > 0;
 }
 
 void DrawNextButton(gfx::Surface& target) {

@@ -16,5 +16,5 @@ void DrawPresentation(gfx::Surface& target);
 // The Next button, when it is shown.
 void DrawNextButton(gfx::Surface& target);
 // The Next button is on the board exactly while a press on it answers: once the sound of a
-// solve has played, while the word stays solved, for every word but the last.
+// solve has played, while the word stays solved, while there is a word for it to lead to.
 bool NextButtonShown();

@@ -105,8 +105,8 @@ TEST_F(Completion, NextButtonIsShownExactlyWhileItAnswers) {
     EXPECT_TRUE(blank(kNextButton));
     game.click(800, 505);
     EXPECT_EQ(thePuzzle.currentEntry, 1);
-    game.click(450, 650);
-    game.click(65, 135);
+    game.click(400, 600);
+    game.click(115, 185);
     EXPECT_TRUE(game.shows(kNextButton, button));
     // The lower right row of the four-character word lies under the button: its piece at
     // x 710 is under (750, 520), whatever the shuffle.
