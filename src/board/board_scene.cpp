@@ -4,8 +4,7 @@
 
 #include "board/board_drawing.h"
 #include "board/board_rewards.h"
-#include "board/figures.h"
-#include "board/puzzle_setup.h"
+#include "board/figure_drawing.h"
 #include "board/puzzle_state.h"
 #include "board/story_captions.h"
 #include "gfx/bitmap_set.h"
@@ -22,9 +21,7 @@ void drawPuzzleBackdrop(gfx::Surface& target) {
     DrawGuide(target);
     DrawVersionCaption(target);
     DrawStoryCaptions(target);
-    if (thePuzzle.presentation != Presentation::None)
-        boardRewards().drawPresentation(target);
-    boardRewards().drawNextButton(target);
+    boardRewards().drawPresentation(target);
 }
 
 bool carryingPiece() {

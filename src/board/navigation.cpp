@@ -53,6 +53,11 @@ int WordAfterSolved() {
     return wordWithKanji(thePuzzle.currentEntry, 1, thePuzzle.nextAfterLastWord != 0);
 }
 
+void GoToWordAfterSolved() {
+    thePuzzle.currentEntry = WordAfterSolved();
+    RebuildPuzzle();
+}
+
 void SetNextAfterLastWord(bool on) {
     thePuzzle.nextAfterLastWord = on ? 1 : 0;
 }

@@ -13,6 +13,8 @@ void OnBack();
 // The word Next leads to from the current one, or 0 when it shows no Next: the following word
 // with a kanji, or, past the last such word, the first one while Next after the last word is on.
 int WordAfterSolved();
+// Next: sets that word up. Only while WordAfterSolved() names one.
+void GoToWordAfterSolved();
 
 // Whether the last word's Next leads on to the first word (child mode: no dead end). Off by
 // default: the last word shows no Next.

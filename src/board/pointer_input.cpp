@@ -7,8 +7,8 @@
 #include "board/board_drawing.h"
 #include "board/board_rewards.h"
 #include "board/board_scene.h"
+#include "board/figure_drawing.h"
 #include "board/figures.h"
-#include "board/navigation.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 
@@ -32,23 +32,6 @@ int snapReach() {
     return kSnapReach[static_cast<std::size_t>(std::clamp(thePuzzle.difficulty, 1, 3))];
 }
 
-bool strictlyInside(int x, int y, int left, int top, int width, int height) {
-    return left < x && x < left + width && top < y && y < top + height;
-}
-
-void pressNextButton(int x, int y) {
-    if (boardRewards().nextButtonShown() && strictlyInside(x, y, 700, 475, 200, 60)) {
-        thePuzzle.currentEntry = WordAfterSolved();
-        RebuildPuzzle();
-    }
-}
-
-void pressRewardFigure(int x, int y) {
-    if (thePuzzle.rewardClickable >= 1 &&
-        strictlyInside(x, y, thePuzzle.rewardRestX, thePuzzle.rewardRestY, 80, 60))
-        boardRewards().startRewardFlight();
-}
-
 // The scan does not stop at a hit: the last piece hit (the one on top) is carried, and from now
 // on drawn above everything, held at the point where it was taken. Where no piece lies, a face
 // may be picked up; both faces then look distressed.
@@ -56,7 +39,7 @@ void pickUp(gfx::Surface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
     for (int g = 1; g <= s.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
-            if (strictlyInside(x, y, s.pieceX[g][j], s.pieceY[g][j], kPieceSize, kPieceSize)) {
+            if (pressHits(PieceBox(g, j), x, y)) {
                 s.selectedPiece = j;
                 s.selectedCell = g;
             }
@@ -70,20 +53,18 @@ void pickUp(gfx::Surface& window, int x, int y) {
     }
     PickUpFigure(x, y);
     if (s.draggedFigure > 0)
-        for (int figure : {1, 2})
+        for (int figure : {kFrog, kGirl})
             RestoreArea(window, FigureBox(figure));
 }
 
-// A snap while no flight runs wakes the reward figure.
 void snapPiece(int g, int j) {
     PuzzleState& s = thePuzzle;
     const int reach = snapReach();
-    if (strictlyInside(s.pieceX[g][j], s.pieceY[g][j], s.homeX[g][j] - reach, s.homeY[g][j] - reach,
-                       2 * reach, 2 * reach)) {
+    if (pressHits({s.homeX[g][j] - reach, s.homeY[g][j] - reach, 2 * reach, 2 * reach},
+                  s.pieceX[g][j], s.pieceY[g][j])) {
         s.pieceX[g][j] = s.homeX[g][j];
         s.pieceY[g][j] = s.homeY[g][j];
-        if (s.animationIdle)
-            s.rewardClickable = 1;
+        boardRewards().pieceSnapped();
     }
 }
 
@@ -112,7 +93,7 @@ void putDownFigure(gfx::Surface& window, int x, int y) {
     const gfx::Box before = FigureBox(thePuzzle.draggedFigure);
     PutDownFigure(x, y);
     RestoreArea(window, before);
-    for (int figure : {1, 2})
+    for (int figure : {kFrog, kGirl})
         RestoreArea(window, FigureBox(figure));
 }
 
@@ -140,8 +121,8 @@ void putDownCarried(gfx::WindowSurface& window, int x, int y) {
 
 void OnLButtonDown(int x, int y) {
     gfx::WindowSurface window;
-    pressNextButton(x, y);
-    pressRewardFigure(x, y);
+    // A press on the Next button goes on, on the new word, to pick up a piece under it.
+    boardRewards().press(x, y);
     const bool wasCarrying = carrying();
     if (wasCarrying)
         putDownCarried(window, x, y);

@@ -5,6 +5,9 @@
 #pragma once
 // The one program-wide record of the game. Words, cells, pieces and figures are numbered from 1;
 // slot 0 of every array carries no meaning. Flags are ints where any non-zero value is set.
+#include "gfx/fonts.h"
+#include "gfx/surface.h"
+
 #include <array>
 #include <string>
 
@@ -17,16 +20,21 @@ struct Point {
     int y = 0;
 };
 
+// Where the sheet's top-left corner lies on the board: the home of the first piece, the guide's
+// corner, and the inner corner of the frame and the grid.
+inline constexpr Point kBoardOrigin{65, 135};
+
+// Presses hit a box only strictly inside it, on all four sides.
+inline bool pressHits(const gfx::Box& box, int x, int y) {
+    return box.x < x && x < box.x + box.width && box.y < y && y < box.y + box.height;
+}
+
 // Per cell 1..4 and piece 1..4.
 using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
 
 // What the board's backdrop shows: the empty frame before any word is set up, or the word being
 // played.
 enum class BoardScene { EmptyFrame, Puzzle };
-
-// How much of the completion presentation is on the board: the Next button follows the rest
-// once the word's sound has played.
-enum class Presentation { None, WithoutButton, Whole };
 
 struct ClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -51,21 +59,16 @@ struct PuzzleState {
         int moved = 0;
     } press;
     int difficulty = 2;
-    int animationIdle = 1;
-    std::string fontFace = "ＭＳ ゴシック"; // UTF-8 face name
-    std::string captionText;                // Shift-JIS reading of the current word
+    std::string fontFace = gfx::kFaceGothic; // UTF-8 face name
+    std::string captionText;                 // Shift-JIS reading of the current word
     ClientRect clientRect;
     std::string workingDirectory;
     int solvedNow = 0;
     int repaintPending = 0;
     int listReloaded = 0;
-    int solvedTens = 0;
-    int rewardClickable = 0;
     int firstSolve = 0;
     std::array<int, 51> solvedFlags{};
     BoardScene scene = BoardScene::EmptyFrame;
-    Presentation presentation = Presentation::None;
-    int flyerShown = 0;        // the reward figure has flown and not been put back by a set-up
     int nextAfterLastWord = 0; // the last word's Next leads to the first
 
     // What the piece sheet was last made of, to make it again at another resolution.
@@ -77,18 +80,7 @@ struct PuzzleState {
     PieceGrid sheetX{}, sheetY{};
     PieceGrid homeX{}, homeY{};
     std::array<int, kMaxCells + 1> scatterBaseX{}, scatterBaseY{};
-
-    // The reward flight.
-    int rewardRestX = 850;
-    int rewardRestY = 10;
-    double flightTime = 0.0;
-    int flightX = 0, flightY = 0, flightWidth = 0, flightHeight = 0;
-    int flightBaseX = 0, flightBaseY = 0, flightBaseWidth = 0, flightBaseHeight = 0;
-    int flightPrevX = 0, flightPrevY = 0, flightPrevWidth = 0, flightPrevHeight = 0;
-    int flightInterval = 0;
 };
-
-inline constexpr double flightPi = 3.1415926535;
 
 extern PuzzleState thePuzzle;
 

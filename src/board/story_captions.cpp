@@ -4,6 +4,7 @@
 
 #include "board/story_captions.h"
 
+#include "board/board_rewards.h"
 #include "board/puzzle_state.h"
 #include "gfx/bold_text.h"
 #include "platform/sjis.h"
@@ -60,7 +61,8 @@ Point storyTailAt(std::size_t readingBytes) {
     // The clamp keeps the sum in range for any reading.
     constexpr std::size_t kOutOfSightBytes = 100'000'000;
     const int x = 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
-    if (x + kTailWidth + kGapBeforeFigure > thePuzzle.rewardRestX)
+    const gfx::Box figure = boardRewards().figurePlaceAtRest();
+    if (!figure.empty() && x + kTailWidth + kGapBeforeFigure > figure.x)
         return {kTailRowX, kTailRowY};
     return {x, 50};
 }

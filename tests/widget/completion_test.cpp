@@ -83,7 +83,6 @@ TEST_F(Completion, OutlineGlossBadgeAndScore) {
         EXPECT_GT(game.count({335, 380, 100, 50}, gfx::rgb(255, 0, 255)), 0);
         EXPECT_EQ(game.count({905, 380, 40, 50}, gfx::rgb(255, 0, 255)) > 0, row.glossBytes > 100);
         EXPECT_TRUE(game.shows(kBadge, builtin(gfx::kBadge)));
-        EXPECT_EQ(thePuzzle.solvedTens, row.tens);
         EXPECT_TRUE(game.shows({525, 475, 60, 60}, digits, {60 * row.units, 0}));
         EXPECT_TRUE(row.tens ? game.shows({465, 475, 60, 60}, digits, {60 * row.tens, 0})
                              : blank({465, 475, 60, 60}));

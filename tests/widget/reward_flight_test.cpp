@@ -8,6 +8,7 @@
 #include "platform/clock_random.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "support/test_support.h"
 
 #include <chrono>
@@ -32,7 +33,8 @@ void tickNow() {
 }
 
 QRect figureRect() {
-    return {thePuzzle.flightX, thePuzzle.flightY, thePuzzle.flightWidth, thePuzzle.flightHeight};
+    const gfx::Box box = theRewards.flight.now;
+    return {box.x, box.y, box.width, box.height};
 }
 
 class RewardFlight : public ::testing::Test {
@@ -53,7 +55,8 @@ class RewardFlight : public ::testing::Test {
 TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
     StartRewardFlight();
     for (int tens : {0, 1, 5, 2}) {
-        thePuzzle.solvedTens = tens;
+        thePuzzle.solvedFlags.fill(0);
+        std::fill_n(thePuzzle.solvedFlags.begin() + 1, 10 * tens, 1);
         tickNow();
         EXPECT_TRUE(figureShown(figureRect(), tens)) << tens;
     }

@@ -15,6 +15,7 @@
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
@@ -69,7 +70,7 @@ class Child {
     Event next() {
         // Most events during a flight are its ticks, so flights also end, and are cut short in
         // every phase, within the other events' reach.
-        if (thePuzzle.animationIdle == 0 && between(0, 9) < 8)
+        if (theRewards.idle == 0 && between(0, 9) < 8)
             return {Tick};
         int roll = between(0, 999), kind = 0;
         while (roll >= kWeights[kind])
@@ -198,11 +199,11 @@ std::string brokenInvariant(RunningApp& game) {
         return "a piece and a face carried at once";
     if (s.cellCount != cellCountFor(theWordList[s.currentEntry].kanji.size(), s.difficulty))
         return "cellCount does not fit the word and the level on the board";
-    if (timers > (s.animationIdle == 0 ? 1 : 0))
+    if (timers > (theRewards.idle == 0 ? 1 : 0))
         return "a flight timer runs while idle, or two run";
-    if (s.rewardClickable && s.animationIdle != 1)
+    if (theRewards.clickable && theRewards.idle != 1)
         return "the reward figure is clickable during a flight";
-    if (s.animationIdle == 1 && s.flightTime != 0.0)
+    if (theRewards.idle == 1 && theRewards.flight.time != 0.0)
         return "flightTime is not 0 while no flight runs";
     if (s.listReloaded)
         return "a read list was not set up by the paint";
