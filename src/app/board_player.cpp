@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/board_player.h"
 
-#include "board/board_drawing.h"
+#include "board/board_scene.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "wordlist/word_list.h"
@@ -24,7 +24,7 @@ int BoardPlayer::currentWord() const {
 }
 
 void BoardPlayer::clearBoard(gfx::Surface& screen) {
-    ClearBoard(screen);
+    CoverBoard(screen);
 }
 
 // The current word, perhaps just edited, is set up at once.

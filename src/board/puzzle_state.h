@@ -32,9 +32,9 @@ inline bool pressHits(const gfx::Box& box, int x, int y) {
 // Per cell 1..4 and piece 1..4.
 using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
 
-// What the board's backdrop shows: the empty frame before any word is set up, or the word being
-// played.
-enum class BoardScene { EmptyFrame, Puzzle };
+// What the board's backdrop shows: the empty frame before any word is set up, the word being
+// played, or what covers the board (the list screen), over which only a reward flight moves.
+enum class BoardScene { EmptyFrame, Puzzle, Covered };
 
 struct ClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -69,6 +69,7 @@ struct PuzzleState {
     int firstSolve = 0;
     std::array<int, 51> solvedFlags{};
     BoardScene scene = BoardScene::EmptyFrame;
+    int coverKept = 0;         // the backdrop holds what covers the board
     int nextAfterLastWord = 0; // the last word's Next leads to the first
 
     // What the piece sheet was last made of, to make it again at another resolution.
