@@ -105,20 +105,16 @@ TEST_F(PointerInput, ACarriedPieceKeepsItsGrip) {
 // mouse and by finger alike.
 TEST_F(PointerInput, ThingsAreDraggedOrCarriedWithTwoPressesByMouseAndFinger) {
     QWidget* view = &game.view();
-    const auto down = [&](bool touch, QPoint p) {
-        if (touch)
-            return void(QTest::touchEvent(view, touchScreen()).press(0, p, view));
-        QTest::mousePress(view, Qt::LeftButton, {}, p);
-    };
-    const auto slide = [&](bool touch, QPoint p) {
-        if (touch)
-            return void(QTest::touchEvent(view, touchScreen()).move(0, p, view));
-        QTest::mouseMove(view, p);
-    };
-    const auto up = [&](bool touch, QPoint p) {
-        if (touch)
-            return void(QTest::touchEvent(view, touchScreen()).release(0, p, view));
-        QTest::mouseRelease(view, Qt::LeftButton, {}, p);
+    enum { Down, Slide, Up };
+    const auto send = [&](bool touch, int what, QPoint p) {
+        if (!touch)
+            return what == Down    ? QTest::mousePress(view, Qt::LeftButton, {}, p)
+                   : what == Slide ? QTest::mouseMove(view, p)
+                                   : QTest::mouseRelease(view, Qt::LeftButton, {}, p);
+        auto finger = QTest::touchEvent(view, touchScreen());
+        what == Down    ? finger.press(0, p, view)
+        : what == Slide ? finger.move(0, p, view)
+                        : finger.release(0, p, view);
     };
     const auto carriedThing = [] {
         return std::max(thePuzzle.selectedPiece, thePuzzle.draggedFigure);
@@ -134,19 +130,19 @@ TEST_F(PointerInput, ThingsAreDraggedOrCarriedWithTwoPressesByMouseAndFinger) {
                 return face ? QPoint(thePuzzle.figureX[1], thePuzzle.figureY[1]) : at(1, 1);
             };
             const QPoint taken = corner() + QPoint(20, 30);
-            down(touch, taken);
-            slide(touch, taken + QPoint(4, 4));
-            up(touch, taken + QPoint(4, 4));
+            send(touch, Down, taken);
+            send(touch, Slide, taken + QPoint(4, 4));
+            send(touch, Up, taken + QPoint(4, 4));
             EXPECT_EQ(carriedThing(), 1) << "a tremble is no drag";
-            down(touch, {400, 200});
-            up(touch, {400, 200});
+            send(touch, Down, {400, 200});
+            send(touch, Up, {400, 200});
             EXPECT_EQ(carriedThing(), -1);
             EXPECT_EQ(corner(), QPoint(380, 170));
-            down(touch, {400, 200});
-            slide(touch, {430, 200});
-            slide(touch, {620, 260});
+            send(touch, Down, {400, 200});
+            send(touch, Slide, {430, 200});
+            send(touch, Slide, {620, 260});
             EXPECT_EQ(carriedThing(), 1);
-            up(touch, {620, 260});
+            send(touch, Up, {620, 260});
             EXPECT_EQ(carriedThing(), -1);
             EXPECT_EQ(corner(), QPoint(600, 230));
             EXPECT_TRUE(game.showsItsState());
