@@ -15,6 +15,7 @@
 #include "platform/window.h"
 #include "rewards/completion.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "rewards/word_sound.h"
 #include "wordlist/word_list.h"
 
@@ -198,7 +199,7 @@ void BM_FlightWallDuration(benchmark::State& state) {
         QElapsedTimer clock;
         clock.start();
         StartRewardFlight();
-        while (!thePuzzle.animationIdle)
+        while (!theRewards.idle)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         state.SetIterationTime(ms / 1000);

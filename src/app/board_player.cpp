@@ -3,9 +3,9 @@
 #include "app/board_player.h"
 
 #include "app/progress.h"
-#include "board/board_drawing.h"
-#include "board/navigation.h"
+#include "board/board_scene.h"
 #include "board/pointer_input.h"
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "platform/document.h"
 #include "wordlist/word_list.h"
@@ -44,12 +44,12 @@ int BoardPlayer::currentWord() const {
 }
 
 void BoardPlayer::clearBoard(gfx::Surface& screen) {
-    ClearBoard(screen);
+    CoverBoard(screen);
 }
 
-// The current word, perhaps just edited, is previewed; its puzzle is set up at the next move.
+// The current word, perhaps just edited, is set up at once.
 void BoardPlayer::editorClosed() {
-    PreviewCurrentWord();
+    RebuildPuzzle();
 }
 
 void BoardPlayer::documentChanged(const std::string& path) {

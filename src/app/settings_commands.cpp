@@ -6,25 +6,31 @@
 
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
+#include "gfx/fonts.h"
 #include "platform/recent_files.h"
 
 #include <string>
 
 namespace {
 
-const char* const kGothic = "ＭＳ ゴシック";
-const char* const kMincho = "ＭＳ 明朝";
+const char* const kGothic = gfx::kFaceGothic;
+const char* const kMincho = gfx::kFaceMincho;
 const char* const kLevelKey = "Level";
 const char* const kFaceKey = "Face";
 
-// A parent's choice shows at once on the word in play and is kept for the next start.
+// A parent's choice shows at once on the word in play and is kept for the next start. The choice
+// already ticked changes nothing: the child's pieces stay where they lie.
 void chooseLevel(int level) {
+    if (level == thePuzzle.difficulty)
+        return;
     thePuzzle.difficulty = level;
     platform::storeSetting(kLevelKey, std::to_string(level));
     RebuildShownPuzzle();
 }
 
 void chooseFace(const char* face) {
+    if (thePuzzle.fontFace == face)
+        return;
     thePuzzle.fontFace = face;
     platform::storeSetting(kFaceKey, face);
     RebuildShownPuzzle();

@@ -7,35 +7,52 @@
 #include "board/puzzle_state.h"
 #include "gfx/bold_text.h"
 #include "platform/sjis.h"
+#include "wordlist/word_list.h"
 
 namespace {
 constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
 constexpr gfx::Rgb kGridRed = gfx::rgb(255, 0, 0);
+constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
+// The frame's line runs 5 pixels outside the homes of the played cells.
+constexpr int kFrameMargin = 5;
 } // namespace
 
 void DrawBoardFrame(gfx::Surface& surface) {
-    const int right = 200 * thePuzzle.cellCount + 70;
+    const int left = kBoardOrigin.x - kFrameMargin, top = kBoardOrigin.y - kFrameMargin;
+    const int right = kBoardOrigin.x + 2 * kPieceSize * thePuzzle.cellCount + kFrameMargin;
+    const int bottom = kBoardOrigin.y + 2 * kPieceSize + kFrameMargin;
     const gfx::Pen previous = surface.selectPen({gfx::Pen::Style::Solid, 10, kFrameBlue});
-    surface.moveTo(60, 130);
-    surface.lineTo(right, 130);
-    surface.lineTo(right, 340);
-    surface.lineTo(60, 340);
-    surface.lineTo(60, 130);
+    surface.moveTo(left, top);
+    surface.lineTo(right, top);
+    surface.lineTo(right, bottom);
+    surface.lineTo(left, bottom);
+    surface.lineTo(left, top);
     surface.selectPen(previous);
 }
 
 void DrawBoardGrid(gfx::Surface& surface) {
     const int n = thePuzzle.cellCount;
+    const Point o = kBoardOrigin;
     const gfx::Pen previous = surface.selectPen({gfx::Pen::Style::Dotted, 1, kGridRed});
     surface.setTransparent(true);
     for (int i = 1; i <= 2 * n - 1; ++i) {
-        surface.moveTo(65 + 100 * i, 135);
-        surface.lineTo(65 + 100 * i, 335);
+        surface.moveTo(o.x + kPieceSize * i, o.y);
+        surface.lineTo(o.x + kPieceSize * i, o.y + 2 * kPieceSize);
     }
-    surface.moveTo(65, 235);
-    surface.lineTo(65 + 200 * n, 235);
+    surface.moveTo(o.x, o.y + kPieceSize);
+    surface.lineTo(o.x + 2 * kPieceSize * n, o.y + kPieceSize);
     surface.selectPen(previous);
     surface.setTransparent(false);
+}
+
+void DrawGuide(gfx::Surface& surface) {
+    if (thePuzzle.difficulty == 3)
+        return;
+    const gfx::Font previous = surface.selectFont(gfx::pointFont(1500, thePuzzle.fontFace));
+    surface.setTransparent(true);
+    surface.setTextColour(kGuideGrey);
+    surface.textOut(kBoardOrigin.x, kBoardOrigin.y, theWordList[thePuzzle.currentEntry].kanji);
+    surface.selectFont(previous);
 }
 
 void DrawHomeTints(gfx::Surface& surface, const gfx::Surface& texture) {
@@ -63,12 +80,6 @@ void DrawVersionCaption(gfx::Surface& surface) {
 void DrawPiece(gfx::Surface& surface, const gfx::Surface& sheet, int g, int j, int x, int y) {
     surface.bitBlt(x, y, kPieceSize, kPieceSize, sheet, thePuzzle.sheetX[g][j],
                    thePuzzle.sheetY[g][j]);
-}
-
-void DrawAllPieces(gfx::Surface& surface, const gfx::Surface& sheet) {
-    for (int g = 1; g <= thePuzzle.cellCount; ++g)
-        for (int j = 1; j <= kPiecesPerCell; ++j)
-            DrawPiece(surface, sheet, g, j, thePuzzle.pieceX[g][j], thePuzzle.pieceY[g][j]);
 }
 
 void ClearBoard(gfx::Surface& surface) {

@@ -3,19 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The small drawing operations the board's handlers share.
+// What the board's backdrop and its pieces are drawn with. Drawing only: nothing here acts.
 #include "gfx/surface.h"
 
 // The blue frame round the homes of the played cells.
 void DrawBoardFrame(gfx::Surface& surface);
 // The dotted red lines between the homes; their gaps leave what lies beneath.
 void DrawBoardGrid(gfx::Surface& surface);
+// The grey guide kanji in the frame, except at the highest level.
+void DrawGuide(gfx::Surface& surface);
 // A pale tint of each played piece's colour on its home, for the youngest to match colours.
 void DrawHomeTints(gfx::Surface& surface, const gfx::Surface& texture);
 // "トルベ v1.0" in red at the top right.
 void DrawVersionCaption(gfx::Surface& surface);
-// Every piece of the played cells at its current place, later pieces on top.
-void DrawAllPieces(gfx::Surface& surface, const gfx::Surface& sheet);
 // Fills the whole surface with the window colour.
 void ClearBoard(gfx::Surface& surface);
 // Copies piece j of cell g from the sheet to (x, y).

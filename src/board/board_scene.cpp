@@ -4,9 +4,7 @@
 
 #include "board/board_drawing.h"
 #include "board/board_rewards.h"
-#include "board/figures.h"
-#include "board/navigation.h"
-#include "board/puzzle_setup.h"
+#include "board/figure_drawing.h"
 #include "board/puzzle_state.h"
 #include "board/story_captions.h"
 #include "gfx/bitmap_set.h"
@@ -23,9 +21,7 @@ void drawPuzzleBackdrop(gfx::Surface& target) {
     DrawGuide(target);
     DrawVersionCaption(target);
     DrawStoryCaptions(target);
-    if (thePuzzle.presentation != Presentation::None)
-        boardRewards().drawPresentation(target);
-    boardRewards().drawNextButton(target);
+    boardRewards().drawPresentation(target);
 }
 
 bool carryingPiece() {
@@ -34,6 +30,16 @@ bool carryingPiece() {
 
 int area(const gfx::Box& box) {
     return box.width * box.height;
+}
+
+// What covers the board is drawn on the window alone. Until the first restore after it was drawn
+// the window holds it whole: kept then as the backdrop, it comes back wherever a flight passed.
+void keepCover(const gfx::Surface& window) {
+    if (thePuzzle.scene != BoardScene::Covered || thePuzzle.coverKept)
+        return;
+    gfx::BackdropSurface backdrop;
+    backdrop.bitBlt(0, 0, window.width(), window.height(), window, 0, 0);
+    thePuzzle.coverKept = 1;
 }
 
 } // namespace
@@ -49,15 +55,15 @@ void DrawBackdrop(gfx::Surface& target) {
     case BoardScene::Puzzle:
         drawPuzzleBackdrop(target);
         break;
-    case BoardScene::Preview:
-        DrawPreview(target);
-        DrawBoardFrame(target);
+    case BoardScene::Covered:
         break;
     }
 }
 
 void DrawMovingThings(gfx::Surface& target) {
     const PuzzleState& s = thePuzzle;
+    if (s.scene == BoardScene::Covered)
+        return boardRewards().drawRewardFigure(target);
     const gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
     if (s.scene == BoardScene::Puzzle)
         for (int g = 1; g <= s.cellCount; ++g)
@@ -84,6 +90,7 @@ void RestoreArea(gfx::Surface& window, const gfx::Box& area) {
     if (area.empty())
         return;
     EnsureBackdrop();
+    keepCover(window);
     window.bitBlt(area.x, area.y, area.width, area.height, gfx::BackdropSurface(), area.x, area.y);
     window.setClip(area);
     DrawMovingThings(window);
@@ -113,6 +120,12 @@ void ShowBoardAfresh() {
         DrawBackdrop(backdrop);
     }
     RestoreArea(window, {0, 0, window.width(), window.height()});
+}
+
+void CoverBoard(gfx::Surface& screen) {
+    thePuzzle.scene = BoardScene::Covered;
+    thePuzzle.coverKept = 0;
+    ClearBoard(screen);
 }
 
 void KeepOnBoard(int& x, int& y, int width, int height) {

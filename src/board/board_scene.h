@@ -22,6 +22,9 @@ void RestoreArea(gfx::Surface& window, const gfx::Box& area);
 void RestoreMoved(gfx::Surface& window, const gfx::Box& before, const gfx::Box& after);
 // Draws the backdrop afresh from the state and shows the whole board again.
 void ShowBoardAfresh();
+// Clears the board for what is drawn over it until the next set-up (the list screen): the pieces,
+// faces and captions go, a reward flight goes on over it.
+void CoverBoard(gfx::Surface& screen);
 // Moves a box of `width` x `height` at (x, y) wholly inside the client area, so whatever is put
 // down there can be picked up again.
 void KeepOnBoard(int& x, int& y, int width, int height);

@@ -4,51 +4,60 @@
 
 #include "board/navigation.h"
 
-#include "board/board_scene.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
-#include "gfx/bitmap_set.h"
-#include "gfx/fonts.h"
 #include "wordlist/word_list.h"
 
 namespace {
-constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
+
+bool hasKanji(int entry) {
+    return !theWordList[entry].kanji.empty();
+}
+
+// The nearest word with a kanji `step` (1 or -1) words on from `from`, wrapping round the list
+// when `wrap`; 0 when there is none.
+int wordWithKanji(int from, int step, bool wrap) {
+    int entry = from;
+    for (int n = 1; n <= kWordCount; ++n) {
+        entry += step;
+        if (entry < 1 || entry > kWordCount) {
+            if (!wrap)
+                return 0;
+            entry = entry < 1 ? kWordCount : 1;
+        }
+        if (hasKanji(entry))
+            return entry;
+    }
+    return 0;
+}
+
+// A list without any kanji steps word by word, as it always did, and shows its empty words.
+void step(int by) {
+    int& current = thePuzzle.currentEntry;
+    const int found = wordWithKanji(current, by, true);
+    current = found > 0 ? found : (current + by + kWordCount - 1) % kWordCount + 1;
+    RebuildPuzzle();
+}
+
 } // namespace
 
 void OnNext() {
-    thePuzzle.currentEntry = thePuzzle.currentEntry < kWordCount ? thePuzzle.currentEntry + 1 : 1;
-    PreviewCurrentWord();
+    step(1);
 }
 
 void OnBack() {
-    thePuzzle.currentEntry = thePuzzle.currentEntry > 1 ? thePuzzle.currentEntry - 1 : kWordCount;
-    PreviewCurrentWord();
+    step(-1);
 }
 
-// The sheet holds the new word already, for a paint before the set-up; the old word's pieces,
-// its presentation and its smile leave the board with it.
-void PreviewCurrentWord() {
-    LoadSheetTexture();
-    ComputeCellCount();
-    thePuzzle.captionText = theWordList[thePuzzle.currentEntry].reading;
-    {
-        gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
-        DrawKanjiOnSheet(sheet, 1510);
-    }
-    thePuzzle.scene = BoardScene::Preview;
-    thePuzzle.solvedNow = 0;
-    thePuzzle.repaintPending = 1;
-    ShowBoardAfresh();
+int WordAfterSolved() {
+    return wordWithKanji(thePuzzle.currentEntry, 1, thePuzzle.nextAfterLastWord != 0);
 }
 
-void DrawPreview(gfx::Surface& screen) {
-    // The guide keeps the surface's opaque white background and shows at every difficulty.
-    const gfx::Font previous = screen.selectFont(gfx::pointFont(1510, thePuzzle.fontFace));
-    screen.setTextColour(kGuideGrey);
-    screen.setTransparent(false);
-    screen.textOut(65, 135, theWordList[thePuzzle.currentEntry].kanji);
-    screen.selectFont(gfx::pointFont(600, gfx::kFacePMincho));
-    screen.setTransparent(true);
-    screen.textOut(50, 10, thePuzzle.captionText);
-    screen.selectFont(previous);
+void GoToWordAfterSolved() {
+    thePuzzle.currentEntry = WordAfterSolved();
+    RebuildPuzzle();
+}
+
+void SetNextAfterLastWord(bool on) {
+    thePuzzle.nextAfterLastWord = on ? 1 : 0;
 }

@@ -3,13 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// つぎへ and もどる: move to the next or previous word with wrap-around and show a preview of it;
-// the puzzle itself is set up at the next pointer move.
-#include "gfx/surface.h"
+// Moving between the words of the list: つぎへ and もどる with wrap-around, and the Next button
+// of a solved word. Each sets the new word up at once. Words without a kanji are passed over, so
+// a list shorter than 50 words plays in a loop of its own words.
 
 void OnNext();
 void OnBack();
-// Shows the current word's preview and leaves its set-up to the next pointer move.
-void PreviewCurrentWord();
-// The grey guide kanji at 151 points and the reading in large letters.
-void DrawPreview(gfx::Surface& screen);
+
+// The word Next leads to from the current one, or 0 when it shows no Next: the following word
+// with a kanji, or, past the last such word, the first one while Next after the last word is on.
+int WordAfterSolved();
+// Next: sets that word up. Only while WordAfterSolved() names one.
+void GoToWordAfterSolved();
+
+// Whether the last word's Next leads on to the first word (child mode: no dead end). Off by
+// default: the last word shows no Next.
+void SetNextAfterLastWord(bool on);

@@ -7,68 +7,69 @@
 #include "board/board_drawing.h"
 #include "board/board_rewards.h"
 #include "board/board_scene.h"
+#include "board/figure_drawing.h"
 #include "board/figures.h"
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
 namespace {
 
-constexpr int kSnapReach = 20;
+// How far, on each axis, a piece may be put down from its home and still snap into it: strictly
+// less than this. A child of one cannot aim as a child of three can, so the youngest get twice
+// the reach (misses of up to 40 pixels snap), the middle level half as much again (30), and 3歳
+// keeps the game's own 20.
+constexpr std::array<int, 4> kSnapReach{0, 41, 31, 20};
 
 std::function<void()>& wordMarkedHook() {
     static std::function<void()> hook;
     return hook;
 }
 
-bool strictlyInside(int x, int y, int left, int top, int width, int height) {
-    return left < x && x < left + width && top < y && y < top + height;
-}
+// A press that moves further than this on either axis before its release is a drag: a hand's
+// tremble on a click stays below it.
+constexpr int kDragStart = 6;
 
-void pressNextButton(int x, int y) {
-    if (boardRewards().nextButtonShown() && strictlyInside(x, y, 700, 475, 200, 60)) {
-        ++thePuzzle.currentEntry;
-        RebuildPuzzle();
-    }
-}
-
-void pressRewardFigure(int x, int y) {
-    if (thePuzzle.rewardClickable >= 1 &&
-        strictlyInside(x, y, thePuzzle.rewardRestX, thePuzzle.rewardRestY, 80, 60))
-        boardRewards().startRewardFlight();
+int snapReach() {
+    return kSnapReach[static_cast<std::size_t>(std::clamp(thePuzzle.difficulty, 1, 3))];
 }
 
 // The scan does not stop at a hit: the last piece hit (the one on top) is carried, and from now
-// on drawn above everything. Where no piece lies, a face may be picked up; both faces then look
-// distressed.
+// on drawn above everything, held at the point where it was taken. Where no piece lies, a face
+// may be picked up; both faces then look distressed.
 void pickUp(gfx::Surface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
     for (int g = 1; g <= s.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
-            if (strictlyInside(x, y, s.pieceX[g][j], s.pieceY[g][j], kPieceSize, kPieceSize)) {
+            if (pressHits(PieceBox(g, j), x, y)) {
                 s.selectedPiece = j;
                 s.selectedCell = g;
             }
         }
     }
     if (s.selectedPiece > 0) {
-        RestoreArea(window, PieceBox(s.selectedCell, s.selectedPiece));
+        const int g = s.selectedCell, j = s.selectedPiece;
+        s.dragOffset = {x - s.pieceX[g][j], y - s.pieceY[g][j]};
+        RestoreArea(window, PieceBox(g, j));
         return;
     }
     PickUpFigure(x, y);
     if (s.draggedFigure > 0)
-        for (int figure : {1, 2})
+        for (int figure : {kFrog, kGirl})
             RestoreArea(window, FigureBox(figure));
 }
 
-// A snap while no flight runs wakes the reward figure.
 void snapPiece(int g, int j) {
     PuzzleState& s = thePuzzle;
-    if (strictlyInside(s.pieceX[g][j], s.pieceY[g][j], s.homeX[g][j] - kSnapReach,
-                       s.homeY[g][j] - kSnapReach, 2 * kSnapReach, 2 * kSnapReach)) {
+    const int reach = snapReach();
+    if (pressHits({s.homeX[g][j] - reach, s.homeY[g][j] - reach, 2 * reach, 2 * reach},
+                  s.pieceX[g][j], s.pieceY[g][j])) {
         s.pieceX[g][j] = s.homeX[g][j];
         s.pieceY[g][j] = s.homeY[g][j];
-        if (s.animationIdle)
-            s.rewardClickable = 1;
+        boardRewards().pieceSnapped();
     }
 }
 
@@ -76,9 +77,9 @@ void putDown(gfx::WindowSurface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
     const int g = s.selectedCell, j = s.selectedPiece;
     const gfx::Box before = PieceBox(g, j);
-    KeepOnBoard(x, y, kPieceSize, kPieceSize);
-    s.pieceX[g][j] = x;
-    s.pieceY[g][j] = y;
+    s.pieceX[g][j] = x - s.dragOffset.x;
+    s.pieceY[g][j] = y - s.dragOffset.y;
+    KeepOnBoard(s.pieceX[g][j], s.pieceY[g][j], kPieceSize, kPieceSize);
     snapPiece(g, j);
     s.selectedPiece = -1;
     const int wasSolved = s.solvedNow;
@@ -97,7 +98,7 @@ void putDownFigure(gfx::Surface& window, int x, int y) {
     const gfx::Box before = FigureBox(thePuzzle.draggedFigure);
     PutDownFigure(x, y);
     RestoreArea(window, before);
-    for (int figure : {1, 2})
+    for (int figure : {kFrog, kGirl})
         RestoreArea(window, FigureBox(figure));
 }
 
@@ -105,35 +106,63 @@ void moveCarriedPiece(gfx::Surface& window, int x, int y) {
     PuzzleState& s = thePuzzle;
     const int g = s.selectedCell, j = s.selectedPiece;
     const gfx::Box before = PieceBox(g, j);
-    s.pieceX[g][j] = x;
-    s.pieceY[g][j] = y;
+    s.pieceX[g][j] = x - s.dragOffset.x;
+    s.pieceY[g][j] = y - s.dragOffset.y;
     RestoreMoved(window, before, PieceBox(g, j));
+}
+
+bool carrying() {
+    return thePuzzle.selectedPiece > 0 || thePuzzle.draggedFigure > 0;
+}
+
+void putDownCarried(gfx::WindowSurface& window, int x, int y) {
+    if (thePuzzle.selectedPiece > 0)
+        putDown(window, x, y);
+    else if (thePuzzle.draggedFigure > 0)
+        putDownFigure(window, x, y);
 }
 
 } // namespace
 
 void OnLButtonDown(int x, int y) {
     gfx::WindowSurface window;
-    pressNextButton(x, y);
-    pressRewardFigure(x, y);
-    if (thePuzzle.selectedPiece > 0)
-        putDown(window, x, y);
-    else if (thePuzzle.draggedFigure > 0)
-        putDownFigure(window, x, y);
+    // A press on the Next button goes on, on the new word, to pick up a piece under it.
+    boardRewards().press(x, y);
+    const bool wasCarrying = carrying();
+    if (wasCarrying)
+        putDownCarried(window, x, y);
     else
         pickUp(window, x, y);
+    // Only a press that took something up can end in a drag: one that put a thing down is done.
+    thePuzzle.press = {};
+    if (!wasCarrying && carrying())
+        thePuzzle.press = {1, {x, y}, 0};
 }
 
 void OnMouseMove(int x, int y) {
-    if (thePuzzle.repaintPending) {
-        thePuzzle.repaintPending = 0;
+    PuzzleState& s = thePuzzle;
+    if (s.repaintPending) {
+        s.repaintPending = 0;
         RebuildPuzzle();
     }
+    if (s.press.held &&
+        (std::abs(x - s.press.at.x) > kDragStart || std::abs(y - s.press.at.y) > kDragStart))
+        s.press.moved = 1;
     gfx::WindowSurface window;
-    if (thePuzzle.selectedPiece > 0)
+    if (s.selectedPiece > 0)
         moveCarriedPiece(window, x, y);
-    else if (thePuzzle.draggedFigure > 0)
+    else if (s.draggedFigure > 0)
         MoveCarriedFigure(window, x, y);
+}
+
+// Released where it was taken, the thing stays carried for the two-click carry.
+void OnLButtonUp(int x, int y) {
+    const bool dragged = thePuzzle.press.held && thePuzzle.press.moved;
+    thePuzzle.press = {};
+    if (!dragged)
+        return;
+    gfx::WindowSurface window;
+    putDownCarried(window, x, y);
 }
 
 void CheckCompletion() {

@@ -10,26 +10,18 @@
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
-#include "platform/window.h"
 #include "wordlist/word_list.h"
 
 namespace {
-
-constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
 
 const std::string& currentKanji() {
     return theWordList[thePuzzle.currentEntry].kanji;
 }
 
 void resetPuzzleFlags() {
-    thePuzzle.rewardClickable = 0;
-    thePuzzle.animationIdle = 1;
-    thePuzzle.flightTime = 0.0;
     thePuzzle.selectedPiece = -1;
     thePuzzle.solvedNow = 0;
     thePuzzle.scene = BoardScene::Puzzle;
-    thePuzzle.presentation = Presentation::None;
-    thePuzzle.flyerShown = 0;
 }
 
 // Two set-ups within one second scatter every cell the same way.
@@ -115,16 +107,6 @@ void RemakeSheet() {
         drawKanji(sheet, thePuzzle.sheetTenths, thePuzzle.sheetFace);
 }
 
-void DrawGuide(gfx::Surface& surface) {
-    if (thePuzzle.difficulty == 3)
-        return;
-    const gfx::Font previous = surface.selectFont(gfx::pointFont(1500, thePuzzle.fontFace));
-    surface.setTransparent(true);
-    surface.setTextColour(kGuideGrey);
-    surface.textOut(65, 135, currentKanji());
-    surface.selectFont(previous);
-}
-
 void SetUpPuzzle(gfx::Surface& sheet) {
     resetPuzzleFlags();
     ComputeCellCount();
@@ -136,17 +118,15 @@ void SetUpPuzzle(gfx::Surface& sheet) {
     scatterPieces(ranks);
 }
 
+// The rewards hear of the new word before it is shown, so nothing of the last word's is drawn.
 void RebuildPuzzle() {
-    if (thePuzzle.animationIdle == 0)
-        for (int id = 1; id <= 4; ++id)
-            platform::stopViewTimer(id);
     LoadSheetTexture();
     {
         gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
         SetUpPuzzle(sheet);
     }
-    ShowBoardAfresh();
     boardRewards().wordSetUp();
+    ShowBoardAfresh();
 }
 
 void RebuildShownPuzzle() {
@@ -154,4 +134,8 @@ void RebuildShownPuzzle() {
         return;
     thePuzzle.repaintPending = 0;
     RebuildPuzzle();
+}
+
+void SetUpAgainAtNextMove() {
+    thePuzzle.repaintPending = 1;
 }

@@ -12,15 +12,15 @@
 
 // Replaces the piece sheet by a fresh copy of the texture for the current difficulty.
 void LoadSheetTexture();
-// Stops a running reward flight and sets the current word up on the window.
+// Sets the current word up on the window; the rewards drop what the last word left.
 void RebuildPuzzle();
 // Sets the word on the board up again, as a change of level or face asks; nothing before the
 // first word is set up.
 void RebuildShownPuzzle();
 // The state of a fresh puzzle for the current word, its kanji drawn on the sheet.
 void SetUpPuzzle(gfx::Surface& sheet);
-// The grey guide kanji in the frame, except at the highest level.
-void DrawGuide(gfx::Surface& surface);
+// The word on the board is set up afresh at the next pointer move (after a reward flight).
+void SetUpAgainAtNextMove();
 
 // The seed of a cell's scatter: the same for the same second, unrelated for the next second.
 std::uint32_t scatterSeed(std::time_t seconds, int cell);

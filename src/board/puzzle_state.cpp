@@ -20,15 +20,15 @@ void setScatterBases() {
 }
 
 // Pieces are numbered in columns: 1 top left, 2 bottom left, 3 top right, 4 bottom right.
-// Each home is the piece's place on the sheet moved by (65, 135).
+// Each home is the piece's place on the sheet moved to the board's origin.
 void setPieceGeometry() {
     PuzzleState& s = thePuzzle;
     for (int g = 1; g <= kMaxCells; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
             s.sheetX[g][j] = 200 * (g - 1) + (j >= 3 ? kPieceSize : 0);
             s.sheetY[g][j] = (j % 2 == 0) ? kPieceSize : 0;
-            s.homeX[g][j] = s.sheetX[g][j] + 65;
-            s.homeY[g][j] = s.sheetY[g][j] + 135;
+            s.homeX[g][j] = s.sheetX[g][j] + kBoardOrigin.x;
+            s.homeY[g][j] = s.sheetY[g][j] + kBoardOrigin.y;
         }
     }
 }

@@ -5,6 +5,9 @@
 #pragma once
 // The one program-wide record of the game. Words, cells, pieces and figures are numbered from 1;
 // slot 0 of every array carries no meaning. Flags are ints where any non-zero value is set.
+#include "gfx/fonts.h"
+#include "gfx/surface.h"
+
 #include <array>
 #include <string>
 
@@ -17,16 +20,21 @@ struct Point {
     int y = 0;
 };
 
+// Where the sheet's top-left corner lies on the board: the home of the first piece, the guide's
+// corner, and the inner corner of the frame and the grid.
+inline constexpr Point kBoardOrigin{65, 135};
+
+// Presses hit a box only strictly inside it, on all four sides.
+inline bool pressHits(const gfx::Box& box, int x, int y) {
+    return box.x < x && x < box.x + box.width && box.y < y && y < box.y + box.height;
+}
+
 // Per cell 1..4 and piece 1..4.
 using PieceGrid = std::array<std::array<int, kPiecesPerCell + 1>, kMaxCells + 1>;
 
 // What the board's backdrop shows: the empty frame before any word is set up, the word being
-// played, or the preview of a word chosen with つぎへ or もどる (set up at the next move).
-enum class BoardScene { EmptyFrame, Puzzle, Preview };
-
-// How much of the completion presentation is on the board: the Next button follows the rest
-// once the word's sound has played.
-enum class Presentation { None, WithoutButton, Whole };
+// played, or what covers the board (the list screen), over which only a reward flight moves.
+enum class BoardScene { EmptyFrame, Puzzle, Covered };
 
 struct ClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -42,23 +50,27 @@ struct PuzzleState {
     std::array<int, 3> figureY{0, 0, 45};
     int figureWidth = 40;
     int figureHeight = 40;
-    Point dragOffset;
+    Point dragOffset; // the carried piece's or face's corner to the pointer
+    // A press that picked something up, while the button or finger stays down: once it has moved
+    // more than a few pixels from `at`, the release puts the carried thing down.
+    struct {
+        int held = 0;
+        Point at;
+        int moved = 0;
+    } press;
     int difficulty = 2;
-    int animationIdle = 1;
-    std::string fontFace = "ＭＳ ゴシック"; // UTF-8 face name
-    std::string captionText;                // Shift-JIS reading of the current word
+    std::string fontFace = gfx::kFaceGothic; // UTF-8 face name
+    std::string captionText;                 // Shift-JIS reading of the current word
     ClientRect clientRect;
     std::string workingDirectory;
     int solvedNow = 0;
     int repaintPending = 0;
     int listReloaded = 0;
-    int solvedTens = 0;
-    int rewardClickable = 0;
     int firstSolve = 0;
     std::array<int, 51> solvedFlags{};
     BoardScene scene = BoardScene::EmptyFrame;
-    Presentation presentation = Presentation::None;
-    int flyerShown = 0; // the reward figure has flown and not been put back by a set-up
+    int coverKept = 0;         // the backdrop holds what covers the board
+    int nextAfterLastWord = 0; // the last word's Next leads to the first
 
     // What the piece sheet was last made of, to make it again at another resolution.
     int sheetTexture = 0; // bitmap id; 0 before the first
@@ -69,18 +81,7 @@ struct PuzzleState {
     PieceGrid sheetX{}, sheetY{};
     PieceGrid homeX{}, homeY{};
     std::array<int, kMaxCells + 1> scatterBaseX{}, scatterBaseY{};
-
-    // The reward flight.
-    int rewardRestX = 850;
-    int rewardRestY = 10;
-    double flightTime = 0.0;
-    int flightX = 0, flightY = 0, flightWidth = 0, flightHeight = 0;
-    int flightBaseX = 0, flightBaseY = 0, flightBaseWidth = 0, flightBaseHeight = 0;
-    int flightPrevX = 0, flightPrevY = 0, flightPrevWidth = 0, flightPrevHeight = 0;
-    int flightInterval = 0;
 };
-
-inline constexpr double flightPi = 3.1415926535;
 
 extern PuzzleState thePuzzle;
 

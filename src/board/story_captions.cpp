@@ -4,6 +4,7 @@
 
 #include "board/story_captions.h"
 
+#include "board/board_rewards.h"
 #include "board/puzzle_state.h"
 #include "gfx/bold_text.h"
 #include "platform/sjis.h"
@@ -35,6 +36,13 @@ const std::string& girlLineTail() {
     return tail;
 }
 
+// The tail's width in the bold face at height 25, measured: a reading longer than leaves room for
+// it before the reward figure's place at rest puts the tail on a row of its own.
+constexpr int kTailWidth = 483;
+constexpr int kTailRowY = 82;
+constexpr int kTailRowX = 130; // clear of the girl's face at its start
+constexpr int kGapBeforeFigure = 5;
+
 } // namespace
 
 // The reading is drawn whole, however long, and the tail follows from its whole byte length.
@@ -44,11 +52,17 @@ void DrawStoryCaptions(gfx::Surface& window) {
     gfx::DrawBoldText(window, 10, 10, 25, kFrogLineCyan, frogLine(thePuzzle.currentEntry));
     gfx::DrawBoldText(window, 10, 50, 25, kGirlLineMagenta, girlLineHead());
     gfx::DrawBoldText(window, 235, 45, 30, kReadingGreen, reading);
-    gfx::DrawBoldText(window, storyTailX(reading.size()), 50, 25, kGirlLineMagenta, girlLineTail());
+    const Point tail = storyTailAt(reading.size());
+    gfx::DrawBoldText(window, tail.x, tail.y, 25, kGirlLineMagenta, girlLineTail());
 }
 
-int storyTailX(std::size_t readingBytes) {
-    // Any reading this long puts the tail far out of sight; the clamp keeps the sum in range.
+// Where the figure rests the tail would lie under it and lose its end: it goes to the row below.
+Point storyTailAt(std::size_t readingBytes) {
+    // The clamp keeps the sum in range for any reading.
     constexpr std::size_t kOutOfSightBytes = 100'000'000;
-    return 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
+    const int x = 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
+    const gfx::Box figure = boardRewards().figurePlaceAtRest();
+    if (!figure.empty() && x + kTailWidth + kGapBeforeFigure > figure.x)
+        return {kTailRowX, kTailRowY};
+    return {x, 50};
 }

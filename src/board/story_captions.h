@@ -5,8 +5,10 @@
 #pragma once
 // The two story lines at the top of the board: the frog names the signboard that fell apart,
 // the girl recalls what its word was.
+#include "board/puzzle_state.h"
 #include "gfx/surface.h"
 
 void DrawStoryCaptions(gfx::Surface& window);
-// Where the tail of the girl's line starts for a reading of `readingBytes` bytes.
-int storyTailX(std::size_t readingBytes);
+// Where the tail of the girl's line starts for a reading of `readingBytes` bytes: after the
+// reading, or on the row below when it would reach under the reward figure at rest.
+Point storyTailAt(std::size_t readingBytes);

@@ -25,6 +25,10 @@ void CTorvexView::onMouseMove(int x, int y) {
     OnMouseMove(x, y);
 }
 
+void CTorvexView::onLButtonUp(int x, int y) {
+    OnLButtonUp(x, y);
+}
+
 void CTorvexView::onTimer(int id) {
     boardRewards().onTimer(id);
 }

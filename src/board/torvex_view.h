@@ -13,6 +13,7 @@ class CTorvexView : public platform::ViewHandler {
     void onDraw() override;
     void onLButtonDown(int x, int y) override;
     void onMouseMove(int x, int y) override;
+    void onLButtonUp(int x, int y) override;
     void onTimer(int id) override;
     void onResolutionChanged() override;
 };

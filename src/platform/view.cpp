@@ -232,6 +232,18 @@ void View::mouseMoveEvent(QMouseEvent* event) {
     moveAt(event->position());
 }
 
+// A release comes after its move: the game sees the pointer where the button came up.
+void View::releaseAt(QPointF widgetPosition) {
+    const QPoint at = toBoard(widgetPosition);
+    handler_.onMouseMove(at.x(), at.y());
+    handler_.onLButtonUp(at.x(), at.y());
+}
+
+void View::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        releaseAt(event->position());
+}
+
 bool View::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::TouchBegin:
@@ -249,13 +261,15 @@ bool View::event(QEvent* event) {
 }
 
 // A finger put down is a press where it lands, as a click is; a finger sliding is a pointer
-// move, so a carried piece follows it. Lifting it does nothing, as releasing the button.
+// move, so a carried piece follows it; lifting it is a release.
 void View::touch(const QTouchEvent& event) {
     for (const QEventPoint& finger : event.points()) {
         if (finger.state() == QEventPoint::Pressed)
             pressAt(finger.position());
         else if (finger.state() == QEventPoint::Updated)
             moveAt(finger.position());
+        else if (finger.state() == QEventPoint::Released)
+            releaseAt(finger.position());
     }
 }
 

@@ -28,6 +28,8 @@ class ViewHandler {
     virtual void onDraw() = 0; // after the framework erased the window
     virtual void onLButtonDown(int x, int y) = 0;
     virtual void onMouseMove(int x, int y) = 0;
+    // The left button released, or a finger lifted.
+    virtual void onLButtonUp(int x, int y) = 0;
     virtual void onTimer(int id) = 0;
     // The window image was made again at another resolution; a framework paint follows.
     virtual void onResolutionChanged() = 0;
@@ -103,6 +105,7 @@ class View : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
@@ -115,9 +118,10 @@ class View : public QWidget {
     QRectF shownBoard() const;
     // The widget's pixels that show an area of the board.
     QRegion toWidget(const QRegion& board) const;
-    // The one press and the one move of mouse and touch, at a widget position.
+    // The one press, move and release of mouse and touch, at a widget position.
     void pressAt(QPointF widgetPosition);
     void moveAt(QPointF widgetPosition);
+    void releaseAt(QPointF widgetPosition);
     void touch(const QTouchEvent& event);
 
     ViewHandler& handler_;

@@ -5,10 +5,12 @@
 #include "rewards/completion.h"
 
 #include "board/board_scene.h"
+#include "board/navigation.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "gfx/bold_text.h"
 #include "platform/resources.h"
+#include "rewards/reward_state.h"
 #include "rewards/score.h"
 #include "rewards/signboard.h"
 #include "rewards/word_picture.h"
@@ -39,14 +41,7 @@ void DrawWordPicture(gfx::Surface& target) {
 
 constexpr gfx::Box kNextButtonBox{700, 475, 200, 60};
 
-} // namespace
-
-bool NextButtonShown() {
-    const PuzzleState& s = thePuzzle;
-    return s.presentation == Presentation::Whole && s.solvedNow && s.currentEntry < kWordCount;
-}
-
-void DrawNextButton(gfx::Surface& target) {
+void drawNextButton(gfx::Surface& target) {
     if (!NextButtonShown())
         return;
     const gfx::Surface button(gfx::loadResourceBitmap(gfx::kNextButton));
@@ -54,25 +49,40 @@ void DrawNextButton(gfx::Surface& target) {
                   button, 0, 0);
 }
 
+} // namespace
+
+bool NextButtonShown() {
+    return theRewards.presentation == Presentation::Whole && thePuzzle.solvedNow &&
+           WordAfterSolved() > 0;
+}
+
+void PressNextButton(int x, int y) {
+    if (NextButtonShown() && pressHits(kNextButtonBox, x, y))
+        GoToWordAfterSolved();
+}
+
 void DrawPresentation(gfx::Surface& target) {
-    DrawSignboard(target);
-    DrawGlossAndBadge(target);
-    DrawWordPicture(target);
-    DrawScore(target);
+    if (theRewards.presentation != Presentation::None) {
+        DrawSignboard(target);
+        DrawGlossAndBadge(target);
+        DrawWordPicture(target);
+        DrawScore(target);
+    }
+    drawNextButton(target);
 }
 
 void PresentCompletion(gfx::WindowSurface& window) {
     // The fallback sound holds the thread: the child sees the reward while it plays, and the
     // Next button only once it has ended.
-    thePuzzle.presentation = Presentation::WithoutButton;
+    theRewards.presentation = Presentation::WithoutButton;
     ShowBoardAfresh();
     window.showNow();
     PlayWordSound(platform::loadResourceWave(kFallbackWaveId));
-    thePuzzle.presentation = Presentation::Whole;
+    theRewards.presentation = Presentation::Whole;
     EnsureBackdrop();
     {
         gfx::BackdropSurface backdrop;
-        DrawNextButton(backdrop);
+        drawNextButton(backdrop);
     }
     RestoreArea(window, kNextButtonBox);
 }

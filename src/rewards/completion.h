@@ -11,10 +11,11 @@
 
 // Shows the presentation, plays the word's sound, then shows the Next button.
 void PresentCompletion(gfx::WindowSurface& window);
-// The outline, gloss, badge, picture and score.
+// What the backdrop holds of it: the outline, gloss, badge, picture and score once a solve was
+// presented, and the Next button while it is shown.
 void DrawPresentation(gfx::Surface& target);
-// The Next button, when it is shown.
-void DrawNextButton(gfx::Surface& target);
 // The Next button is on the board exactly while a press on it answers: once the sound of a
-// solve has played, while the word stays solved, for every word but the last.
+// solve has played, while the word stays solved, while there is a word for it to lead to.
 bool NextButtonShown();
+// A press strictly inside the shown Next button goes on to that word.
+void PressNextButton(int x, int y);

@@ -5,19 +5,20 @@
 #include "rewards/reward_flight.h"
 
 #include "board/board_scene.h"
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
 #include "platform/window.h"
 #include "rewards/flight_path.h"
+#include "rewards/reward_state.h"
+#include "rewards/score.h"
 
 #include <algorithm>
 #include <chrono>
 
 namespace {
 
-constexpr int kFrameWidth = 80;
-constexpr int kFrameHeight = 60;
 constexpr std::chrono::milliseconds kFirstTick{100};
 
 using Clock = std::chrono::steady_clock;
@@ -25,7 +26,7 @@ Clock::time_point nextTickDue;
 
 // One figure per ten solved words, read afresh at every drawing so it changes mid-flight.
 int frameTop() {
-    return kFrameHeight * thePuzzle.solvedTens;
+    return kFigureHeight * (SolvedWordCount() / 10);
 }
 
 gfx::BitmapPtr flyerStrip() {
@@ -49,30 +50,30 @@ Clock::time_point dueTime(std::chrono::milliseconds interval) {
 }
 
 void stopFlightTimers() {
-    for (int id = 1; id <= 4; ++id)
+    for (int id = kFirstFlightTimer; id <= kLastFlightTimer; ++id)
         platform::stopViewTimer(id);
 }
 
 // What the figure flew over comes back from the backdrop as it leaves.
 void drawFlightTick() {
-    PuzzleState& s = thePuzzle;
     gfx::WindowSurface window;
-    RestoreMoved(window, {s.flightPrevX, s.flightPrevY, s.flightPrevWidth, s.flightPrevHeight},
-                 RewardFigureBox());
-    s.flightPrevX = s.flightX;
-    s.flightPrevY = s.flightY;
-    s.flightPrevWidth = s.flightWidth;
-    s.flightPrevHeight = s.flightHeight;
+    RestoreMoved(window, theRewards.flight.previous, RewardFigureBox());
+    theRewards.flight.previous = theRewards.flight.now;
+}
+
+// The figure stays where it landed until the next pointer move sets the word up afresh.
+void land() {
+    theRewards.idle = 1;
+    SetUpAgainAtNextMove();
 }
 
 } // namespace
 
 gfx::Box RewardFigureBox() {
-    const PuzzleState& s = thePuzzle;
-    if (s.flyerShown)
-        return {s.flightX, s.flightY, s.flightWidth, s.flightHeight};
-    if (s.rewardClickable >= 1)
-        return {s.rewardRestX, s.rewardRestY, kFrameWidth, kFrameHeight};
+    if (theRewards.flyerShown)
+        return theRewards.flight.now;
+    if (theRewards.clickable)
+        return kFigureAtRest;
     return {};
 }
 
@@ -80,28 +81,46 @@ void DrawRewardFigure(gfx::Surface& target) {
     const gfx::Box box = RewardFigureBox();
     if (!box.empty())
         target.stretchBlt(box.x, box.y, box.width, box.height, gfx::Surface(flyerStrip()), 0,
-                          frameTop(), kFrameWidth, kFrameHeight);
+                          frameTop(), kFigureWidth, kFigureHeight);
+}
+
+void WakeRewardFigure() {
+    if (theRewards.idle)
+        theRewards.clickable = 1;
+}
+
+void PressRewardFigure(int x, int y) {
+    if (theRewards.clickable && pressHits(kFigureAtRest, x, y))
+        StartRewardFlight();
 }
 
 // The flight starts from the figure's place at rest.
 void StartRewardFlight() {
-    PuzzleState& s = thePuzzle;
-    s.flightX = s.flightPrevX = s.rewardRestX;
-    s.flightY = s.flightPrevY = s.rewardRestY;
-    s.flightWidth = s.flightPrevWidth = kFrameWidth;
-    s.flightHeight = s.flightPrevHeight = kFrameHeight;
-    s.rewardClickable = 0;
-    s.animationIdle = 0;
-    s.flyerShown = 1;
-    startTickTimer(1, kFirstTick, platform::steadyNow());
+    RewardState& r = theRewards;
+    r.flight.now = r.flight.previous = kFigureAtRest;
+    r.clickable = 0;
+    r.idle = 0;
+    r.flyerShown = 1;
+    startTickTimer(kFirstFlightTimer, kFirstTick, platform::steadyNow());
+}
+
+void ResetRewardFigure() {
+    if (!theRewards.idle)
+        stopFlightTimers();
+    theRewards.clickable = 0;
+    theRewards.idle = 1;
+    theRewards.flyerShown = 0;
+    theRewards.flight.time = 0.0;
 }
 
 // At most one timer runs: each tick stops all four before it starts the next.
 void OnTimer(int id) {
     stopFlightTimers();
-    if (const int next = advanceFlight(thePuzzle, id)) {
-        const std::chrono::milliseconds interval{thePuzzle.flightInterval};
+    if (const int next = advanceFlight(theRewards.flight, id)) {
+        const std::chrono::milliseconds interval{theRewards.flight.interval};
         startTickTimer(next, interval, dueTime(interval));
+    } else if (isFlightPhase(id)) {
+        land();
     }
     if (isFlightPhase(id))
         drawFlightTick();

@@ -6,11 +6,21 @@
 
 #include "rewards/completion.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "rewards/word_voice.h"
 
+RewardState theRewards;
+
+// The new word starts without a figure or a presentation; it is spoken while the child plays,
+// so its voice is ready when it is solved.
 void Rewards::wordSetUp() {
-    // Spoken while the child plays, so the word's voice is ready when it is solved.
+    ResetRewardFigure();
+    theRewards.presentation = Presentation::None;
     PrepareWordVoice();
+}
+
+void Rewards::pieceSnapped() {
+    WakeRewardFigure();
 }
 
 void Rewards::presentCompletion(gfx::WindowSurface& window) {
@@ -21,14 +31,6 @@ void Rewards::drawPresentation(gfx::Surface& target) {
     DrawPresentation(target);
 }
 
-void Rewards::drawNextButton(gfx::Surface& target) {
-    DrawNextButton(target);
-}
-
-bool Rewards::nextButtonShown() const {
-    return NextButtonShown();
-}
-
 void Rewards::drawRewardFigure(gfx::Surface& target) {
     DrawRewardFigure(target);
 }
@@ -37,8 +39,14 @@ gfx::Box Rewards::rewardFigureBox() const {
     return RewardFigureBox();
 }
 
-void Rewards::startRewardFlight() {
-    StartRewardFlight();
+gfx::Box Rewards::figurePlaceAtRest() const {
+    return kFigureAtRest;
+}
+
+// Both boxes answer the same press, Next first: a flight never starts on the word just left.
+void Rewards::press(int x, int y) {
+    PressNextButton(x, y);
+    PressRewardFigure(x, y);
 }
 
 void Rewards::onTimer(int id) {

@@ -15,12 +15,12 @@ class Rewards final : public BoardRewards {
     Rewards& operator=(const Rewards&) = delete;
 
     void wordSetUp() override;
+    void pieceSnapped() override;
     void presentCompletion(gfx::WindowSurface& window) override;
     void drawPresentation(gfx::Surface& target) override;
-    void drawNextButton(gfx::Surface& target) override;
-    bool nextButtonShown() const override;
     void drawRewardFigure(gfx::Surface& target) override;
     gfx::Box rewardFigureBox() const override;
-    void startRewardFlight() override;
+    gfx::Box figurePlaceAtRest() const override;
+    void press(int x, int y) override;
     void onTimer(int id) override;
 };

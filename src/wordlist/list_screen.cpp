@@ -107,6 +107,6 @@ void OnWordList() {
         screen.showNow();
         editEntry();
     }
-    // The board comes back with the current word, as edited, to be set up at the next move.
+    // The board comes back with the current word, as edited, set up afresh.
     wordListPlayer()->editorClosed();
 }

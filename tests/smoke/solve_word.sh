@@ -41,7 +41,7 @@ done
 [ -n "$origin_y" ] || fail "no board frame in the window"
 click() { xdotool mousemove --window "$window" "$1" $(($2 + origin_y)) sleep 0.15 click 1 sleep 0.15; }
 
-# 設定 → 難易度 → 一歳, then つぎへ and もどる and a pointer move to set the word up again.
+# 設定 → 難易度 → 一歳, then つぎへ and もどる, which set the word up again at once.
 xdotool key alt+s sleep 0.2 key Down sleep 0.1 key Right sleep 0.2 key Return sleep 0.2
 xdotool key alt+n sleep 0.2 key alt+b sleep 0.2
 xdotool mousemove --window "$window" 600 $((250 + origin_y)) sleep 0.3
@@ -60,7 +60,7 @@ for x in 20 130 240 350; do
   [ -n "${home[$colour]:-}" ] || fail "no level-one piece at ($x, 380): colour $colour"
   read -r home_x home_y <<<"${home[$colour]}"
   click $((x + 50)) 430
-  click $((home_x + 3)) $((home_y + 3))
+  click $((home_x + 53)) $((home_y + 53)) # held at its middle, put down 3 pixels off
 done
 sleep 1.5
 

@@ -33,13 +33,13 @@ class ScratchFolder {
     testing_support::CurrentFolder current_{folder_.path()};
 };
 
-// Puts every played piece home with two real clicks each, one on the piece and one on its
-// home.
+// Puts every played piece home with two real clicks each, both on the piece's middle: where it
+// lies, then where it belongs.
 inline void solveCurrentWord(testing_support::RunningApp& game) {
     for (int g = 1; g <= thePuzzle.cellCount; ++g) {
         for (int j = 1; j <= kPiecesPerCell; ++j) {
             game.click(thePuzzle.pieceX[g][j] + 50, thePuzzle.pieceY[g][j] + 50);
-            game.click(thePuzzle.homeX[g][j], thePuzzle.homeY[g][j]);
+            game.click(thePuzzle.homeX[g][j] + 50, thePuzzle.homeY[g][j] + 50);
         }
     }
 }

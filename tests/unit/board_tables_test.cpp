@@ -4,6 +4,7 @@
 
 // The board's tables: how many cells a word plays, and the reward flight's course, tick by tick,
 // against its checkpoints.
+#include "board/puzzle_state.h"
 #include "rewards/flight_path.h"
 
 #include <gtest/gtest.h>
@@ -39,30 +40,27 @@ constexpr FlightCheckpoint kFlightCheckpoints[] = {
 };
 
 // A whole flight from the click: every checkpoint exact (tick 21's height is 122, not 123),
-// the waits adding up to the nominal length, and a landing that asks for a fresh board.
+// the waits adding up to the nominal length, and the phase clock back at 0 after the landing.
 TEST(FlightPath, WholeFlightPassesEveryCheckpoint) {
-    PuzzleState s;
-    s.animationIdle = 0;
+    FlightState f;
     const FlightCheckpoint* row = std::begin(kFlightCheckpoints);
     int totalMs = 100; // the first tick comes 100 ms after the click
     int tick = 0;
     for (int timer = 1; timer != 0;) {
-        timer = advanceFlight(s, timer);
+        timer = advanceFlight(f, timer);
         ++tick;
-        totalMs += timer != 0 ? s.flightInterval : 0;
+        totalMs += timer != 0 ? f.interval : 0;
         if (row == std::end(kFlightCheckpoints) || row->tick != tick)
             continue;
-        EXPECT_EQ(
-            std::tie(s.flightX, s.flightY, s.flightWidth, s.flightHeight, s.flightInterval, timer),
-            std::tie(row->x, row->y, row->width, row->height, row->interval, row->timer))
+        EXPECT_EQ(std::tie(f.now.x, f.now.y, f.now.width, f.now.height, f.interval, timer),
+                  std::tie(row->x, row->y, row->width, row->height, row->interval, row->timer))
             << "tick " << tick;
         ++row;
     }
     // The last checkpoint is the landing: reaching it is the flight's full length.
     EXPECT_EQ(row, std::end(kFlightCheckpoints));
     EXPECT_EQ(totalMs, 9235);
-    EXPECT_EQ(std::tie(s.flightTime, s.animationIdle, s.repaintPending),
-              std::make_tuple(0.0, 1, 1));
+    EXPECT_EQ(f.time, 0.0);
 }
 
 } // namespace

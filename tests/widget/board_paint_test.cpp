@@ -134,7 +134,8 @@ TEST(BoardPaint, SaveResizeAndRepaintLeaveTheBoardAsItWas) {
     }
 }
 
-// A level chosen shows at once on the word in play and is the level of the next start.
+// A level chosen shows at once on the word in play and is the level of the next start; choosing
+// the ticked level or face again leaves a piece where the child put it.
 TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
     TempFile list(wordListBytes({{"山", "やま", "mountain"}}));
     {
@@ -145,6 +146,11 @@ TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
         game.app().frame().sendCommand(ID_FONT_MINCHO);
         EXPECT_GT(game.count(home, kTint[1]), 5000);
         EXPECT_TRUE(game.showsItsState());
+        game.click(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+        game.click(550, 250);
+        game.app().frame().sendCommand(ID_LEVEL_1);
+        game.app().frame().sendCommand(ID_FONT_MINCHO);
+        EXPECT_EQ(QPoint(thePuzzle.pieceX[1][1], thePuzzle.pieceY[1][1]), QPoint(500, 200));
     }
     {
         CTorvexApp restarted;

@@ -55,7 +55,7 @@ class BoardScale : public PlayBoard {
         };
         press(thePuzzle.pieceX[1][j] + 40, thePuzzle.pieceY[1][j] + 60);
         EXPECT_EQ(thePuzzle.selectedPiece, j);
-        press(thePuzzle.homeX[1][j] + 3, thePuzzle.homeY[1][j] - 4);
+        press(thePuzzle.homeX[1][j] + 43, thePuzzle.homeY[1][j] + 56); // held where it was taken
         EXPECT_EQ(thePuzzle.selectedPiece, -1);
         EXPECT_EQ(QPoint(thePuzzle.pieceX[1][j], thePuzzle.pieceY[1][j]),
                   QPoint(thePuzzle.homeX[1][j], thePuzzle.homeY[1][j]));

@@ -84,7 +84,6 @@ TEST_F(Completion, OutlineGlossBadgeAndScore) {
         EXPECT_GT(game.count({335, 380, 100, 50}, gfx::rgb(255, 0, 255)), 0);
         EXPECT_EQ(game.count({905, 380, 40, 50}, gfx::rgb(255, 0, 255)) > 0, row.glossBytes > 100);
         EXPECT_TRUE(game.shows(kBadge, builtin(gfx::kBadge)));
-        EXPECT_EQ(thePuzzle.solvedTens, row.tens);
         EXPECT_TRUE(game.shows({525, 475, 60, 60}, digits, {60 * row.units, 0}));
         EXPECT_TRUE(row.tens ? game.shows({465, 475, 60, 60}, digits, {60 * row.tens, 0})
                              : blank({465, 475, 60, 60}));
@@ -106,8 +105,8 @@ TEST_F(Completion, NextButtonIsShownExactlyWhileItAnswers) {
     EXPECT_TRUE(blank(kNextButton));
     game.click(800, 505);
     EXPECT_EQ(thePuzzle.currentEntry, 1);
-    game.click(450, 650);
-    game.click(65, 135);
+    game.click(400, 600);
+    game.click(115, 185);
     EXPECT_TRUE(game.shows(kNextButton, button));
     // The lower right row of the four-character word lies under the button: its piece at
     // x 710 is under (750, 520), whatever the shuffle.

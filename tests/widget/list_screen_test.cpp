@@ -224,11 +224,10 @@ TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
             << c.kanji << c.number << c.closer;
         EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
     }
-    // After a cancel the word is previewed at once and set up at the next move.
+    // After a cancel the word is set up again at once.
     runWordList([&](QDialog& dialog) { press(dialog, "cancel"); });
     game.settle();
-    EXPECT_EQ(thePuzzle.scene, BoardScene::Preview);
-    game.move(500, 700);
+    EXPECT_EQ(thePuzzle.scene, BoardScene::Puzzle);
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
 }
 

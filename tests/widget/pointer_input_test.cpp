@@ -2,9 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Pieces carried with two clicks, driven by real mouse events on the real view. At difficulty 1
-// every piece shows its own solid colour around the black strokes of the kanji.
+// Pieces carried with two clicks or dragged, driven by real mouse and touch events on the real
+// view. At difficulty 1 every piece shows its own solid colour around the black strokes of the
+// kanji.
 #include "support/play_support.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <cmath>
 
 namespace testing_support {
 namespace {
@@ -27,14 +32,14 @@ TEST_F(PointerInput, APressPicksUpOnlyStrictlyInsideAPiece) {
         game.click(500 + row.dx, 500 + row.dy);
         EXPECT_EQ(carried(), row.picks ? 1 : -1) << row.dx << "," << row.dy;
         if (row.picks)
-            game.click(500, 500); // down where it lay
+            game.click(500 + row.dx, 500 + row.dy); // down where it lay
         EXPECT_EQ(at(1, 1), QPoint(500, 500));
         EXPECT_EQ(carried(), -1);
     }
 }
 
 // The later of two overlapping pieces is carried, drawn above every other piece from the press
-// on, its corner on the pointer.
+// on, held where it was taken.
 TEST_F(PointerInput, OfOverlappingPiecesTheLaterIsCarriedAboveTheOthers) {
     place(1, 2, 500, 500);
     place(1, 3, 550, 550);
@@ -42,28 +47,106 @@ TEST_F(PointerInput, OfOverlappingPiecesTheLaterIsCarriedAboveTheOthers) {
     EXPECT_EQ(carried(), 2);
     EXPECT_TRUE(game.showsItsState());
     game.move(700, 150);
-    EXPECT_EQ(at(1, 2), QPoint(700, 150));
+    EXPECT_EQ(at(1, 2), QPoint(690, 140));
     EXPECT_TRUE(game.showsItsState());
     game.click(560, 560);
     game.click(575, 575);
     EXPECT_EQ(carried(), 3);
 }
 
-// The homes of pieces 1 and 3 lie 100 pixels from that of piece 4.
-TEST_F(PointerInput, APieceSnapsWithin19PixelsOfItsOwnHomeOnly) {
-    const int homeX = thePuzzle.homeX[1][4], homeY = thePuzzle.homeY[1][4];
-    const struct {
-        int dx, dy;
-        bool snaps;
-    } rows[] = {{19, 0, true},   {20, 0, false},  {-19, 0, true},      {-20, 0, false},
-                {0, 19, true},   {0, 20, false},  {0, -19, true},      {0, -20, false},
-                {19, -19, true}, {20, 19, false}, {-100, -100, false}, {0, -100, false}};
-    for (const auto& row : rows) {
-        place(1, 4, 500, 500);
-        game.click(550, 550);
-        game.click(homeX + row.dx, homeY + row.dy);
-        const int dx = row.snaps ? 0 : row.dx, dy = row.snaps ? 0 : row.dy;
-        EXPECT_EQ(at(1, 4), QPoint(homeX + dx, homeY + dy)) << row.dx << "," << row.dy;
+// Taken at its middle, put down with its middle 1 pixel inside the level's reach of its home on
+// each axis, the piece snaps; 1 pixel outside it, it stays. The homes of pieces 1 and 3 lie 100
+// pixels from that of piece 4: a piece snaps into its own home only.
+TEST_F(PointerInput, ThePiecesReachGrowsForTheYoungest) {
+    const int homeX = thePuzzle.homeX[1][4] + 50, homeY = thePuzzle.homeY[1][4] + 50;
+    for (const auto& [level, reach] : {std::pair{1, 41}, {2, 31}, {3, 20}}) {
+        thePuzzle.difficulty = level;
+        const struct {
+            int dx, dy;
+            bool snaps;
+        } rows[] = {{reach - 1, 1 - reach, true}, {1 - reach, reach - 1, true},
+                    {reach + 1, 0, false},        {0, -reach - 1, false},
+                    {-100, -100, false},          {0, -100, false}};
+        for (const auto& row : rows) {
+            place(1, 4, 500, 500);
+            game.click(550, 550);
+            game.click(homeX + row.dx, homeY + row.dy);
+            const int dx = row.snaps ? 0 : row.dx, dy = row.snaps ? 0 : row.dy;
+            EXPECT_EQ(at(1, 4), QPoint(homeX - 50 + dx, homeY - 50 + dy))
+                << "level " << level << ": " << row.dx << "," << row.dy;
+        }
+    }
+}
+
+// Whatever point of a piece is taken stays under the pointer through every move and the put-down,
+// also on a board shown at one and a half times its size.
+TEST_F(PointerInput, ACarriedPieceKeepsItsGrip) {
+    for (const double scale : {1.0, 1.5}) {
+        game.app().frame().resize(int(std::ceil(945 * scale)),
+                                  int(std::ceil(724 * scale)) +
+                                      game.app().frame().menuBar()->sizeHint().height());
+        game.settle();
+        ASSERT_EQ(game.view().scale(), scale);
+        place(1, 1, 500, 500);
+        const auto screen = [&](int x, int y) { return QPoint(x, y) * scale; };
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {}, screen(537, 571));
+        for (const QPoint to : {QPoint(300, 200), QPoint(640, 420), QPoint(180, 600)}) {
+            QTest::mouseMove(&game.view(), screen(to.x(), to.y()));
+            EXPECT_EQ(at(1, 1), to - QPoint(37, 71)) << scale;
+        }
+        QTest::mouseClick(&game.view(), Qt::LeftButton, {}, screen(400, 450));
+        EXPECT_EQ(carried(), -1);
+        EXPECT_EQ(at(1, 1), QPoint(363, 379)) << scale;
+    }
+}
+
+// A press, a move of more than a few pixels and a release put a piece or a face down where it
+// is released; a press and release without a move leave it carried until the next press. By
+// mouse and by finger alike.
+TEST_F(PointerInput, ThingsAreDraggedOrCarriedWithTwoPressesByMouseAndFinger) {
+    QWidget* view = &game.view();
+    enum { Down, Slide, Up };
+    const auto send = [&](bool touch, int what, QPoint p) {
+        if (!touch)
+            return what == Down    ? QTest::mousePress(view, Qt::LeftButton, {}, p)
+                   : what == Slide ? QTest::mouseMove(view, p)
+                                   : QTest::mouseRelease(view, Qt::LeftButton, {}, p);
+        auto finger = QTest::touchEvent(view, touchScreen());
+        what == Down    ? finger.press(0, p, view)
+        : what == Slide ? finger.move(0, p, view)
+                        : finger.release(0, p, view);
+    };
+    const auto carriedThing = [] {
+        return std::max(thePuzzle.selectedPiece, thePuzzle.draggedFigure);
+    };
+    for (const bool touch : {false, true}) {
+        for (const bool face : {false, true}) {
+            SCOPED_TRACE(::testing::Message()
+                         << (touch ? "finger" : "mouse") << (face ? " face" : " piece"));
+            thePuzzle.figureX[1] = 85;
+            thePuzzle.figureY[1] = 0;
+            place(1, 1, 500, 500);
+            const auto corner = [&] {
+                return face ? QPoint(thePuzzle.figureX[1], thePuzzle.figureY[1]) : at(1, 1);
+            };
+            const QPoint taken = corner() + QPoint(20, 30);
+            send(touch, Down, taken);
+            send(touch, Slide, taken + QPoint(4, 4));
+            send(touch, Up, taken + QPoint(4, 4));
+            EXPECT_EQ(carriedThing(), 1) << "a tremble is no drag";
+            send(touch, Down, {400, 200});
+            send(touch, Up, {400, 200});
+            EXPECT_EQ(carriedThing(), -1);
+            EXPECT_EQ(corner(), QPoint(380, 170));
+            send(touch, Down, {400, 200});
+            send(touch, Slide, {430, 200});
+            send(touch, Slide, {620, 260});
+            EXPECT_EQ(carriedThing(), 1);
+            send(touch, Up, {620, 260});
+            EXPECT_EQ(carriedThing(), -1);
+            EXPECT_EQ(corner(), QPoint(600, 230));
+            EXPECT_TRUE(game.showsItsState());
+        }
     }
 }
 

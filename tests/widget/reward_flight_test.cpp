@@ -6,10 +6,14 @@
 #include "board/puzzle_setup.h"
 #include "gfx/bitmap_set.h"
 #include "platform/clock_random.h"
+#include "platform/modal.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "support/test_support.h"
+#include "wordlist/list_screen.h"
 
+#include <QPainter>
 #include <chrono>
 
 using namespace testing_support;
@@ -32,7 +36,8 @@ void tickNow() {
 }
 
 QRect figureRect() {
-    return {thePuzzle.flightX, thePuzzle.flightY, thePuzzle.flightWidth, thePuzzle.flightHeight};
+    const gfx::Box box = theRewards.flight.now;
+    return {box.x, box.y, box.width, box.height};
 }
 
 class RewardFlight : public ::testing::Test {
@@ -53,10 +58,32 @@ class RewardFlight : public ::testing::Test {
 TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
     StartRewardFlight();
     for (int tens : {0, 1, 5, 2}) {
-        thePuzzle.solvedTens = tens;
+        thePuzzle.solvedFlags.fill(0);
+        std::fill_n(thePuzzle.solvedFlags.begin() + 1, 10 * tens, 1);
         tickNow();
         EXPECT_TRUE(figureShown(figureRect(), tens)) << tens;
     }
+}
+
+// A flight over the list screen draws the figure and gives the list back where it passed: no
+// board pixel reaches the list, not even the frog put down on the flight's course.
+TEST_F(RewardFlight, AFlightOverTheListScreenDrawsOnlyTheFigure) {
+    thePuzzle.figureX[1] = 400;
+    thePuzzle.figureY[1] = 590;
+    StartRewardFlight();
+    platform::setModalHook([&](QDialog&) {
+        QImage list = game.pixels().copy();
+        for (int tick = 0; tick < 40; ++tick)
+            tickNow();
+        QImage shown = game.pixels().copy();
+        EXPECT_TRUE(figureShown(figureRect(), 0));
+        for (QImage* image : {&list, &shown})
+            QPainter(image).fillRect(figureRect(), Qt::black);
+        EXPECT_EQ(shown, list);
+        return 0;
+    });
+    OnWordList();
+    failOnUnexpectedModals();
 }
 
 // A late tick shortens the next wait by its lateness, so the flight keeps its length; one held up

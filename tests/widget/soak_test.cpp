@@ -4,7 +4,7 @@
 
 // The game driven by a long seeded stream of random events, as a child clicking everywhere, very
 // fast, for a long time would drive it: presses, double clicks and moves in and around the
-// board, flight ticks, つぎへ and もどる, settings and list reloads.
+// board, drags, flight ticks, つぎへ and もどる, settings and list reloads.
 // After every event the board's invariants must hold, the window showing exactly the backdrop
 // and the moving things of the state; after warm-up the heap must stay flat.
 // Halfway through the warm-up the board goes to a scale of 1.44, as a 1920 x 1080 screen shows it.
@@ -16,6 +16,7 @@
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
@@ -49,8 +50,8 @@ std::vector<std::vector<std::string>> fullList() {
 }
 
 // Each event by its weight in a thousand; a command event carries its command's id.
-enum Kind { Move, Press, DoubleClick, Release, Tick, Command };
-constexpr int kWeights[] = {450, 375, 20, 20, 100, 35};
+enum Kind { Move, Press, DoubleClick, Drag, Release, Tick, Command };
+constexpr int kWeights[] = {420, 345, 20, 60, 20, 100, 35};
 const int kCommands[] = {ID_NEXT_WORD,   ID_PREV_WORD,   ID_LEVEL_1,  ID_LEVEL_2,  ID_LEVEL_3,
                          ID_FONT_GOTHIC, ID_FONT_MINCHO, ID_FILE_NEW, ID_FILE_OPEN};
 
@@ -71,13 +72,13 @@ class Child {
     Event next() {
         // Most events during a flight are its ticks, so flights also end, and are cut short in
         // every phase, within the other events' reach.
-        if (thePuzzle.animationIdle == 0 && between(0, 9) < 8)
+        if (theRewards.idle == 0 && between(0, 9) < 8)
             return {Tick};
         int roll = between(0, 999), kind = 0;
         while (roll >= kWeights[kind])
             roll -= kWeights[kind++];
         const Event e = chosen(static_cast<Kind>(kind));
-        if (kind <= DoubleClick)
+        if (kind <= Drag)
             last_ = {e.x, e.y};
         return e;
     }
@@ -146,11 +147,22 @@ class Soak : public ::testing::Test {
         QApplication::sendEvent(&game.view(), &event);
     }
 
-    // Runs one event as the platform would deliver it.
+    // Runs one event as the platform would deliver it. A drag is pressed where the event lies,
+    // moved with the button down and released some way off, or just beside the press.
     void run(const Event& e) {
         switch (e.kind) {
         case Move:
             return sendMouse(QEvent::MouseMove, e, Qt::NoButton);
+        case Drag: {
+            sendMouse(QEvent::MouseButtonPress, e, Qt::LeftButton);
+            const int reach = child.between(0, 1) ? 3 : 150;
+            Event at = e;
+            for (int step = child.between(1, 4); step > 0; --step) {
+                at = {Drag, e.x + child.between(-reach, reach), e.y + child.between(-reach, reach)};
+                sendMouse(QEvent::MouseMove, at, Qt::NoButton);
+            }
+            return sendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        }
         case Press:
         case DoubleClick:
             sendMouse(e.kind == Press ? QEvent::MouseButtonPress : QEvent::MouseButtonDblClick, e,
@@ -191,14 +203,13 @@ std::string brokenInvariant(RunningApp& game) {
         timers += platform::viewTimerRunning(id);
     if (s.selectedPiece > 0 && s.draggedFigure > 0)
         return "a piece and a face carried at once";
-    if (s.scene != BoardScene::Preview &&
-        s.cellCount != cellCountFor(theWordList[s.currentEntry].kanji.size(), s.difficulty))
+    if (s.cellCount != cellCountFor(theWordList[s.currentEntry].kanji.size(), s.difficulty))
         return "cellCount does not fit the word and the level on the board";
-    if (timers > (s.animationIdle == 0 ? 1 : 0))
+    if (timers > (theRewards.idle == 0 ? 1 : 0))
         return "a flight timer runs while idle, or two run";
-    if (s.rewardClickable && s.animationIdle != 1)
+    if (theRewards.clickable && theRewards.idle != 1)
         return "the reward figure is clickable during a flight";
-    if (s.animationIdle == 1 && s.flightTime != 0.0)
+    if (theRewards.idle == 1 && theRewards.flight.time != 0.0)
         return "flightTime is not 0 while no flight runs";
     if (s.listReloaded)
         return "a read list was not set up by the paint";
