@@ -149,8 +149,9 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
     EXPECT_EQ(theWordList[1].kanji, platform::sjis("猫"));
     EXPECT_EQ(fileBytes(game.listPath()), listBytes);
 
-    // Held a second, the chord does nothing; nor do one finger, a resting hand, a palm or two
-    // fingers too short. Two fingers in opposite corners for three seconds leave.
+    // Held a second, the chord does nothing; nor do one finger, a finger in one corner with another
+    // in the middle or the same corner, both corners with a palm on the board, or both corners
+    // too short. Two fingers in opposite corners for three seconds leave.
     holdKey(1000);
     const QPoint topLeft(10, 10);
     const QPoint bottomRight(game.view().width() - 10, game.view().height() - 10);
@@ -159,8 +160,8 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
         {topLeft},
         {topLeft, middle},
         {topLeft, topLeft + QPoint(30, 30)},
-        {topLeft, bottomRight, bottomRight - QPoint(40, 0), bottomRight - QPoint(80, 0),
-         bottomRight - QPoint(0, 40), bottomRight - QPoint(40, 40)}};
+        {topLeft, bottomRight, middle, middle + QPoint(40, 0), middle + QPoint(0, 40),
+         middle + QPoint(40, 40)}};
     for (const auto& fingers : staying)
         holdFingers(fingers, 4000);
     holdFingers({topLeft, bottomRight}, 2500);
