@@ -56,7 +56,7 @@ echo "child_hold: Ctrl+Alt+Q held 2.5 s left after $changed ms; held 1 s stayed"
 reaches window 5000 || fail "not back in a window"
 for _ in $(seq 1 12); do xdotool key F11 sleep 0.1; done
 hold F11 1000 1500
-[ -z "$changed" ] || fail "F11 taps and a 1 s hold entered child mode after $changed ms"
+[ -z "$changed" ] && [ "$(state)" = window ] || fail "F11 taps or a 1 s hold entered child mode"
 hold F11 2500
 [ -n "$changed" ] && [ "$changed" -ge 1950 ] || fail "a 2.5 s F11 hold: entered after '${changed}' ms"
 echo "child_hold: F11 taps stayed a window; held 2.5 s entered child mode after $changed ms"
