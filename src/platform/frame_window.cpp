@@ -183,12 +183,13 @@ void FrameWindow::holdTheScreen() {
 void FrameWindow::placeHint() {
     const QRect area = view_->geometry();
     const int margin = int((area.width() - view_->boardSize().width() * view_->scale()) / 2);
+    const int boardTop = int((area.height() - view_->boardSize().height() * view_->scale()) / 2);
     hintBesideBoard_ = margin >= kHintMarginWidth;
     const int width = hintBesideBoard_ ? margin - 2 * kHintGap : std::min(area.width(), 480);
     hint_->setFixedWidth(width);
     hint_->adjustSize();
     hint_->move(area.left() + (hintBesideBoard_ ? kHintGap : (area.width() - width) / 2),
-                area.top() + kHintGap);
+                area.top() + boardTop + kHintGap);
 }
 
 void FrameWindow::installCommands(const std::vector<MenuItem>& menu,
