@@ -16,6 +16,9 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  # The child mode tests: key repeat switched on, a window manager, another program's window,
+  # and the X client library the game sets a window property with.
+  x11-xserver-utils x11-utils openbox libxcb1-dev
   # The drag-latency probe of the speed figures: XTest and a C compiler.
   libx11-dev libxtst-dev gcc
   fonts-noto-color-emoji appstream desktop-file-utils file dpkg-dev

@@ -35,7 +35,7 @@ platform::MenuItem settingsMenu() {
          menuPopup("難易度", {menuCommand("一歳", ID_LEVEL_1), menuCommand("二歳", ID_LEVEL_2),
                               menuCommand("三歳", ID_LEVEL_3)}),
          menuCommand("きろくを消す", ID_CLEAR_PROGRESS),
-         menuCommand("こどもモード\tF11", ID_CHILD_MODE)});
+         menuCommand("こどもモード", ID_CHILD_MODE)});
 }
 
 // 漢字入力, つぎへ and もどる sit on the bar itself and act at once; the blank item is never
@@ -51,13 +51,13 @@ std::vector<platform::MenuItem> menuBar() {
 }
 
 // A new document has no menu item: only Ctrl+N reaches it. The edit and pane keys have no
-// handler and do nothing.
+// handler and do nothing. No single key enters child mode: F11 must be held (the frame's lock).
 std::vector<platform::Accelerator> accelerators() {
     return {{"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN},        {"Ctrl+S", ID_FILE_SAVE},
             {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+X", ID_EDIT_CUT},
             {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+C", ID_EDIT_COPY},        {"Ctrl+Ins", ID_EDIT_COPY},
             {"Ctrl+V", ID_EDIT_PASTE},  {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
-            {"Shift+F6", ID_PREV_PANE}, {"F11", ID_CHILD_MODE}};
+            {"Shift+F6", ID_PREV_PANE}};
 }
 
 } // namespace

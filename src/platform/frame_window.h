@@ -26,13 +26,16 @@ class FrameWindow : public QMainWindow {
     // is shown scaled in a window down to half that size.
     void fitClientArea(int width, int height);
 
-    // Child mode: full screen without the menu bar, every key does nothing and closing is
-    // refused, until the parent's hold brings the window back as it was.
+    // Child mode: full screen without the menu bar and above every other window, holding the
+    // keyboard and the pointer; every key does nothing and closing is refused, until the
+    // parent's hold brings the window back as it was.
     void enterChildMode();
     void leaveChildMode();
     bool inChildMode() const { return lock_.engaged(); }
     // The hint telling the parent how to leave, shown for the first seconds of child mode.
     const QWidget& childModeHint() const { return *hint_; }
+    // Told whenever child mode is entered (true) or left (false), whichever way.
+    std::function<void(bool)> childModeChanged;
 
     // The menu bar and the accelerator keys; every command goes to `target`.
     void installCommands(const std::vector<MenuItem>& menu, const std::vector<Accelerator>& keys,
@@ -46,15 +49,22 @@ class FrameWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void keepAbove(bool above);
+    void holdTheScreen();
+    void placeHint();
+
     View* view_;
     std::unique_ptr<CommandTarget> commands_;
     ChildLock lock_;
     QWidget* hint_;
+    bool hintBesideBoard_ = false;
     QTimer hintTimer_;
+    QTimer guard_;
     Qt::WindowStates windowedState_;
-    QRect windowedGeometry_;
+    QRect windowedPlace_; // the frame's top left corner and the window's size
 };
 
 } // namespace platform

@@ -4,7 +4,8 @@
 
 # Shared by the real-X tests: sourced after the script has set `program` and its arguments.
 # run_in_x11 re-runs the calling script inside a fresh Xvfb; start_game starts the program,
-# logging to $work/game.log, and waits for its window, leaving its id in `window`.
+# logging to $work/game.log, and waits for its window, leaving its id in `window`. Processes a
+# script starts besides the game go into `others`, ended with it.
 
 run_in_x11() {
   if [ -z "${XVFB_INSIDE:-}" ]; then
@@ -12,7 +13,8 @@ run_in_x11() {
     exec xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768x24}" "$@"
   fi
   work=$(mktemp -d)
-  trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+  others=()
+  trap 'kill "${pid:-0}" "${others[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
   export SDL_AUDIODRIVER=dummy HOME="$work"
 }
 

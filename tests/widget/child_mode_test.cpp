@@ -41,28 +41,40 @@ class ChildMode : public ::testing::Test {
         QTest::touchEvent(&game.view(), touchScreen).press(0, at, &game.view());
         QTest::touchEvent(&game.view(), touchScreen).release(0, at, &game.view());
     }
-    // The parent's chord held for `ms` milliseconds as X delivers it: a press, repeats, a release.
-    void holdChord(int ms) {
-        const auto send = [&](QEvent::Type type, bool repeat) {
-            QKeyEvent event(type, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "", repeat);
-            QApplication::sendEvent(&keyTarget(), &event);
-        };
-        send(QEvent::KeyPress, false);
-        for (int step = 0; step < ms; step += 500) {
-            now += std::chrono::milliseconds(500);
-            send(QEvent::KeyRelease, true);
-            send(QEvent::KeyPress, true);
-        }
-        send(QEvent::KeyRelease, false);
+    void sendKey(QEvent::Type type, Qt::Key k, Qt::KeyboardModifiers modifiers, bool repeat) {
+        QKeyEvent event(type, k, modifiers, "", repeat);
+        event.setTimestamp(std::uint64_t(
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - start).count()));
+        QApplication::sendEvent(&keyTarget(), &event);
     }
-    void holdCorner(int ms) {
-        QTest::touchEvent(&game.view(), touchScreen).press(0, {10, 10}, &game.view());
+    // A key held for `ms` milliseconds as X delivers it: a press, repeats every 40 ms (some seen
+    // as a real release and a fresh press, when the press came late), then the release.
+    void holdKey(int ms, Qt::Key k = Qt::Key_Q,
+                 Qt::KeyboardModifiers modifiers = Qt::ControlModifier | Qt::AltModifier) {
+        sendKey(QEvent::KeyPress, k, modifiers, false);
+        for (int step = 40; step <= ms; step += 40) {
+            now += std::chrono::milliseconds(40);
+            const bool late = step % 200 == 0;
+            sendKey(QEvent::KeyRelease, k, modifiers, !late);
+            sendKey(QEvent::KeyPress, k, modifiers, !late);
+        }
+        sendKey(QEvent::KeyRelease, k, modifiers, false);
+    }
+    // Fingers put down at `at` (view coordinates), kept for `ms` milliseconds, lifted.
+    void holdFingers(const std::vector<QPoint>& at, int ms) {
+        const auto each = [&](auto act) {
+            auto sequence = QTest::touchEvent(&game.view(), touchScreen);
+            for (int id = 0; id < int(at.size()); ++id)
+                act(sequence, id, at[std::size_t(id)]);
+        };
+        each([&](auto& s, int id, QPoint p) { s.press(id, p, &game.view()); });
         now += std::chrono::milliseconds(ms);
-        QTest::touchEvent(&game.view(), touchScreen).move(0, {12, 12}, &game.view());
-        QTest::touchEvent(&game.view(), touchScreen).release(0, {10, 10}, &game.view());
+        each([&](auto& s, int id, QPoint p) { s.move(id, p + QPoint(1, 1), &game.view()); });
+        each([&](auto& s, int id, QPoint p) { s.release(id, p, &game.view()); });
     }
 
-    platform::SteadyTime now;
+    platform::SteadyTime start = std::chrono::steady_clock::now();
+    platform::SteadyTime now = start;
     RunningApp game;
     MessageRecorder messages;
     FileDialogScript fileDialogs;
@@ -73,16 +85,30 @@ class ChildMode : public ::testing::Test {
 };
 
 // A toddler's 100,000 presses: keys with any modifiers (the parent's chord among them, never
-// held long; the chords of the menus, the editor, save and quit each come hundreds of times),
-// typing, taps and clicks.
+// held long; F11 among them; the chords of the menus, the editor, save and quit each come hundreds
+// of times), typing, taps and clicks.
 TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWritesAnything) {
     const QRect windowed = frame().geometry();
     choose(frame(), ID_CHILD_MODE);
     ASSERT_TRUE(frame().inChildMode());
     EXPECT_TRUE(frame().isFullScreen());
     EXPECT_FALSE(frame().menuBar()->isVisible());
-    EXPECT_TRUE(frame().childModeHint().isVisible());
     EXPECT_FALSE(frame().close()); // the window manager's close box and Alt+F4
+
+    // The hint covers no piece, and a click on it reaches the board (which then hides it).
+    game.settle();
+    const QWidget& hint = frame().childModeHint();
+    ASSERT_TRUE(hint.isVisible());
+    const QRect hintOnBoard(
+        game.view().toBoard(game.view().mapFrom(&frame(), hint.pos())),
+        game.view().toBoard(game.view().mapFrom(&frame(), hint.geometry().bottomRight())));
+    for (int g = 1; g <= thePuzzle.cellCount; ++g)
+        for (int j = 1; j <= 4; ++j)
+            EXPECT_FALSE(hintOnBoard.intersects(
+                QRect(thePuzzle.pieceX[g][j], thePuzzle.pieceY[g][j], 100, 100)));
+    QTest::mouseClick(frame().windowHandle(), Qt::LeftButton, {},
+                      frame().mapFromGlobal(hint.mapToGlobal(hint.rect().center())));
+    EXPECT_FALSE(hint.isVisible());
 
     std::mt19937 random(20261207);
     const auto pick = [&](int n) { return int(random() % unsigned(n)); };
@@ -123,16 +149,38 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
     EXPECT_EQ(theWordList[1].kanji, platform::sjis("猫"));
     EXPECT_EQ(fileBytes(game.listPath()), listBytes);
 
-    // Held a second, the chord or a finger in the corner does nothing; held two seconds, either
-    // leaves. F11 enters again.
-    holdChord(1000);
-    holdCorner(1000);
+    // Held a second, the chord does nothing; nor do one finger, a finger in one corner with another
+    // in the middle or the same corner, both corners with a palm on the board, or both corners
+    // too short. Two fingers in opposite corners for three seconds leave.
+    holdKey(1000);
+    const QPoint topLeft(10, 10);
+    const QPoint bottomRight(game.view().width() - 10, game.view().height() - 10);
+    const QPoint middle(game.view().width() / 2, game.view().height() / 2);
+    const std::vector<std::vector<QPoint>> staying = {
+        {topLeft},
+        {topLeft, middle},
+        {topLeft, topLeft + QPoint(30, 30)},
+        {topLeft, bottomRight, middle, middle + QPoint(40, 0), middle + QPoint(0, 40),
+         middle + QPoint(40, 40)}};
+    for (const auto& fingers : staying)
+        holdFingers(fingers, 4000);
+    holdFingers({topLeft, bottomRight}, 2500);
     EXPECT_TRUE(frame().inChildMode());
-    holdCorner(2000);
+    holdFingers({topLeft, bottomRight}, 3000);
     EXPECT_FALSE(frame().inChildMode());
-    key(Qt::Key_F11);
+
+    // F11 tapped fast for three seconds, or held a second, does nothing; held two it enters.
+    for (int tap = 0; tap < 30; ++tap) {
+        sendKey(QEvent::KeyPress, Qt::Key_F11, {}, false);
+        now += std::chrono::milliseconds(50);
+        sendKey(QEvent::KeyRelease, Qt::Key_F11, {}, false);
+        now += std::chrono::milliseconds(50);
+    }
+    holdKey(1000, Qt::Key_F11, {});
+    EXPECT_FALSE(frame().inChildMode());
+    holdKey(2000, Qt::Key_F11, {});
     ASSERT_TRUE(frame().inChildMode());
-    holdChord(2000);
+    holdKey(2000);
     EXPECT_FALSE(frame().inChildMode());
     EXPECT_TRUE(frame().menuBar()->isVisible());
     EXPECT_FALSE(frame().isFullScreen());
