@@ -6,6 +6,7 @@
 
 #include "app/main_frame.h"
 #include "app/settings_commands.h"
+#include "board/navigation.h"
 #include "gfx/fonts.h"
 #include "platform/message_box.h"
 #include "platform/toolkit_language.h"
@@ -45,6 +46,8 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
         frame_->view().requestPaint(true);
     };
     frame_->canClose = [this] { return document_.saveModified(); };
+    // A child alone must never reach a word with no way on: the last word leads to the first.
+    frame_->childModeChanged = [](bool on) { SetNextAfterLastWord(on); };
     std::vector<std::string> files(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
                                    arguments.end());
     const bool child = std::erase(files, kChildOption) > 0;

@@ -3,6 +3,7 @@
 // Child mode against a child at the keyboard and the screen, and the parent's way out, driven
 // by real key, touch and mouse events through Qt's shortcut and event machinery.
 #include "app/commands.h"
+#include "board/navigation.h"
 #include "platform/clock_random.h"
 #include "platform/modal.h"
 #include "support/shell_support.h"
@@ -94,6 +95,8 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
     EXPECT_TRUE(frame().isFullScreen());
     EXPECT_FALSE(frame().menuBar()->isVisible());
     EXPECT_FALSE(frame().close()); // the window manager's close box and Alt+F4
+    thePuzzle.currentEntry = 2;    // the list's last word leads on to its first, as nowhere else
+    EXPECT_EQ(WordAfterSolved(), 1);
 
     // The hint covers no piece, and a click on it reaches the board (which then hides it).
     game.settle();
@@ -185,6 +188,7 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
     EXPECT_TRUE(frame().menuBar()->isVisible());
     EXPECT_FALSE(frame().isFullScreen());
     EXPECT_EQ(frame().geometry(), windowed);
+    EXPECT_EQ(WordAfterSolved(), 0);
 }
 
 } // namespace
