@@ -46,6 +46,7 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
         frame_->view().requestPaint(true);
     };
     frame_->canClose = [this] { return document_.saveModified(); };
+    document_.onModifiedChanged = [this](bool modified) { frame_->setWindowModified(modified); };
     // A child alone must never reach a word with no way on: the last word leads to the first.
     frame_->childModeChanged = [](bool on) { SetNextAfterLastWord(on); };
     std::vector<std::string> files(arguments.begin() + std::min<std::size_t>(1, arguments.size()),

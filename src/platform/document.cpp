@@ -101,7 +101,7 @@ bool Document::open(const std::string& path) {
         return false;
     }
     setPath(path);
-    modified_ = false;
+    setModified(false);
     if (onChanged)
         onChanged();
     return true;
@@ -126,10 +126,16 @@ bool Document::storeTo(const std::string& path) {
         return false;
     }
     setPath(path);
-    modified_ = false;
+    setModified(false);
     if (onChanged)
         onChanged();
     return true;
+}
+
+void Document::setModified(bool modified) {
+    modified_ = modified;
+    if (onModifiedChanged)
+        onModifiedChanged(modified);
 }
 
 bool Document::save() {
@@ -145,7 +151,7 @@ bool Document::newDocument() {
     if (!saveModified() || !content_.OnNewDocument())
         return false;
     path_.clear();
-    modified_ = false;
+    setModified(false);
     if (onChanged)
         onChanged();
     return true;

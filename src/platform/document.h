@@ -57,10 +57,12 @@ class Document {
     const std::string& path() const { return path_; }
     std::string title() const;
     bool modified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    void setModified(bool modified);
 
     // Told when the title changes, and after every open and new (the view repaints then).
     std::function<void()> onChanged;
+    // Told whenever the document becomes modified or saved, so the window can show it.
+    std::function<void(bool)> onModifiedChanged;
 
   private:
     bool storeTo(const std::string& path);

@@ -93,8 +93,9 @@ FrameWindow::FrameWindow(ViewHandler& handler)
     connect(&guard_, &QTimer::timeout, this, &FrameWindow::holdTheScreen);
 }
 
+// Qt shows "[*]" as an asterisk while the window is marked modified, and as nothing otherwise.
 void FrameWindow::setDocumentTitle(const std::string& title) {
-    setWindowTitle(QString::fromStdString(title) + QStringLiteral(" - ") +
+    setWindowTitle(QString::fromStdString(title) + QStringLiteral("[*] - ") +
                    QString::fromUtf8(kAppTitle));
 }
 

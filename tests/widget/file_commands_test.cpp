@@ -142,7 +142,7 @@ TEST_F(Commands, NewKeepsWordsAndMarksAndTheNextSaveAsksForAName) {
     press(Qt::Key_N);
     EXPECT_EQ(theWordList[2].kanji, sjis("川"));
     EXPECT_EQ(thePuzzle.solvedFlags[2], 1);
-    EXPECT_EQ(frame().windowTitle().toStdString(), "トルベ - Torvex");
+    EXPECT_EQ(frame().windowTitle().toStdString(), "トルベ[*] - Torvex");
 
     editFirstWord();
     TempFile target("", "saved.txt");
@@ -297,7 +297,9 @@ TEST_F(Commands, AUtf8ListOpensWholeRestartsPlayAndIsSavedInUtf8) {
     EXPECT_EQ(std::tie(theWordList[0].kanji, theWordList[77].kanji),
               std::make_tuple("zero", "far"));
     editFirstWord();
+    EXPECT_TRUE(frame().isWindowModified());
     press(Qt::Key_S);
+    EXPECT_FALSE(frame().isWindowModified());
     EXPECT_EQ(fileBytes(list.path()), "\xEF\xBB\xBF変" + bytes.substr(6));
     EXPECT_TRUE(messages.texts.empty());
 }

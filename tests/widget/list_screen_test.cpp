@@ -199,7 +199,8 @@ TEST_F(ListScreen, AClickOnARowShowsThatWordAtEveryScale) {
     EXPECT_EQ(thePuzzle.selectedPiece, -1);
 }
 
-// Only a change to a word the file holds asks for a save; Escape and cancel write nothing.
+// Only a change to a word the file holds asks for a save and marks the title; Escape and cancel
+// write nothing.
 TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
     const struct {
         const char *kanji, *number;
@@ -222,6 +223,7 @@ TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
         });
         EXPECT_EQ(platform::theDocument()->modified(), c.modified)
             << c.kanji << c.number << c.closer;
+        EXPECT_EQ(game.app().frame().isWindowModified(), c.modified); // the title's asterisk
         EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
     }
     // After a cancel the word is set up again at once.

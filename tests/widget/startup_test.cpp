@@ -15,8 +15,8 @@ TEST(StartUp, TheCaptionNamesTheFileGivenAndItsWordOneIsSetUp) {
         std::vector<std::string> arguments;
         const char *caption, *reading;
         int pieceY; // -100: no piece set up
-    } rows[] = {{{"torvex"}, "トルベ - Torvex", "", -100},
-                {{"torvex", file.path()}, "animals.txt - Torvex", "ねこ", 380}};
+    } rows[] = {{{"torvex"}, "トルベ[*] - Torvex", "", -100},
+                {{"torvex", file.path()}, "animals.txt[*] - Torvex", "ねこ", 380}};
     for (const auto& row : rows) {
         RunningApp game(row.arguments);
         EXPECT_EQ(game.app().frame().windowTitle().toStdString(), row.caption);
