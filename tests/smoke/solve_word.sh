@@ -7,7 +7,7 @@
 # solve_word.sh PROGRAM CONTENT_DIR [SCREENSHOT.png]: starts the game in the built content folder
 # in a real X server, switches to the one-year level through the menu (its pieces have one solid
 # colour each, so a screenshot tells which piece is which), solves the first starter word with
-# real clicks and checks that the word's own picture appears at (20, 380). With a third argument
+# real clicks and drags and checks that the word's own picture appears at (20, 380). With a third argument
 # the solved window is kept as a screenshot there.
 set -euo pipefail
 program=$(realpath "$1")
@@ -40,6 +40,12 @@ for y in $(seq 0 200); do
 done
 [ -n "$origin_y" ] || fail "no board frame in the window"
 click() { xdotool mousemove --window "$window" "$1" $(($2 + origin_y)) sleep 0.15 click 1 sleep 0.15; }
+# A press at (x1, y1), a move with the button down through the middle to (x2, y2), and a release.
+drag() {
+  xdotool mousemove --window "$window" "$1" $(($2 + origin_y)) sleep 0.15 mousedown 1 sleep 0.1 \
+    mousemove --window "$window" $((($1 + $3) / 2)) $((($2 + $4) / 2 + origin_y)) sleep 0.1 \
+    mousemove --window "$window" "$3" $(($4 + origin_y)) sleep 0.15 mouseup 1 sleep 0.15
+}
 
 # 設定 → 難易度 → 一歳, then つぎへ and もどる, which set the word up again at once.
 xdotool key alt+s sleep 0.2 key Down sleep 0.1 key Right sleep 0.2 key Return sleep 0.2
@@ -59,8 +65,13 @@ for x in 20 130 240 350; do
   colour=$(piece_colour "$x" 380)
   [ -n "${home[$colour]:-}" ] || fail "no level-one piece at ($x, 380): colour $colour"
   read -r home_x home_y <<<"${home[$colour]}"
-  click $((x + 50)) 430
-  click $((home_x + 53)) $((home_y + 53)) # held at its middle, put down 3 pixels off
+  if [ "$x" = 20 ] || [ "$x" = 240 ]; then
+    click $((x + 50)) 430
+    click $((home_x + 53)) $((home_y + 53)) # held at its middle, put down 3 pixels off
+  else
+    # Dragged by its middle and let go 35 pixels off: within the youngest's reach.
+    drag $((x + 50)) 430 $((home_x + 85)) $((home_y + 85))
+  fi
 done
 sleep 1.5
 
