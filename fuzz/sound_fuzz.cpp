@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    platform::playWaveFileAsync(fuzzing::scratchFile(data, size, "word.wav"));
+    platform::playDecodedAsync(
+        platform::decodeWaveFile(fuzzing::scratchFile(data, size, "word.wav")));
     platform::closeAudio();
     fuzzing::require(!platform::audioBusy(), "nothing plays once the device is closed");
     return 0;
