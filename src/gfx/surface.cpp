@@ -199,12 +199,6 @@ void Surface::drawn(int x, int y, int w, int h) const {
         view->addDrawn(area);
 }
 
-BitmapPtr Surface::selectBitmap(BitmapPtr bitmap) {
-    BitmapPtr previous = target_;
-    retarget(std::move(bitmap));
-    return previous;
-}
-
 Pen Surface::selectPen(const Pen& pen) {
     return std::exchange(pen_, pen);
 }

@@ -24,10 +24,6 @@ using BitmapPtr = std::shared_ptr<QImage>;
 struct Box {
     int x = 0, y = 0, width = 0, height = 0;
     bool empty() const { return width <= 0 || height <= 0; }
-    bool intersects(const Box& other) const {
-        return !empty() && !other.empty() && x < other.x + other.width && other.x < x + width &&
-               y < other.y + other.height && other.y < y + height;
-    }
     // The smallest box holding both.
     Box united(const Box& other) const;
     bool operator==(const Box&) const = default;
@@ -52,15 +48,13 @@ Font pointFont(int tenths, std::string_view faceUtf8);
 
 class Surface {
   public:
-    // A memory surface; select a bitmap into it to draw on it or copy from it.
+    // No target yet: the window and backdrop surfaces give themselves theirs.
     Surface();
     explicit Surface(BitmapPtr target);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // Selects a bitmap and gives back the one selected before.
-    BitmapPtr selectBitmap(BitmapPtr bitmap);
     Pen selectPen(const Pen& pen);
     Font selectFont(const Font& font);
     void setTextColour(Rgb colour) { textColour_ = colour; }

@@ -148,7 +148,7 @@ bool Document::saveAs() {
 }
 
 bool Document::newDocument() {
-    if (!saveModified() || !content_.OnNewDocument())
+    if (!saveModified())
         return false;
     path_.clear();
     setModified(false);

@@ -28,7 +28,6 @@ class DocumentContent {
     // Loading reads everything it needs before it changes anything: a read that fails (an
     // exception out of the archive) leaves the content as it was.
     virtual void Serialize(Archive& archive) = 0;
-    virtual bool OnNewDocument() { return true; }
     // The message that tells the user about a failed open or save.
     virtual std::string failureText(const FileFailure& failure) const = 0;
 };
