@@ -63,6 +63,13 @@ class RewardFlight : public ::testing::Test {
     RunningApp game;
 };
 
+// Until a word is solved nothing stands at the figure's place, and a press there starts nothing.
+TEST_F(RewardFlight, BeforeASolveTheFiguresPlaceIsEmptyAndTakesNoPress) {
+    EXPECT_EQ(countPixels(game.pixels(), {850, 10, 80, 60}, notWhite), 0);
+    game.click(890, 40);
+    EXPECT_EQ(runningFlightTimer(), 0);
+}
+
 TEST_F(RewardFlight, FrameFollowsTheSolvedTensAtEveryTick) {
     StartRewardFlight();
     for (int tens : {0, 1, 5, 2}) {
