@@ -11,6 +11,9 @@
 namespace testing_support {
 
 inline constexpr gfx::Rgb kWhite = gfx::kWindowColour;
+// At level 1 each piece shows its own solid colour around the black strokes of the kanji.
+inline constexpr gfx::Rgb kSolid[] = {0, gfx::rgb(255, 0, 255), gfx::rgb(0, 0, 255),
+                                      gfx::rgb(0, 255, 255), gfx::rgb(255, 255, 0)};
 
 // The game after a list of `entries` was opened and its first word set up at the given
 // difficulty. Scatter orders are fixed by a fixed clock.

@@ -147,17 +147,11 @@ void RunningApp::move(int x, int y) {
     QTest::mouseMove(&view(), QPoint(x, y));
 }
 
-// Drawn into one image kept for the purpose: a long soak makes it after every event.
-const QImage& RunningApp::composedAfresh() {
-    if (!composed_ || composed_->size() != pixels().size() ||
-        composed_->devicePixelRatio() != pixels().devicePixelRatio()) {
-        composed_ = std::make_shared<QImage>(pixels().size(), QImage::Format_RGB32);
-        composed_->setDevicePixelRatio(pixels().devicePixelRatio());
-    }
-    gfx::Surface target(composed_);
-    DrawBackdrop(target);
-    DrawMovingThings(target);
-    return *composed_;
+bool RunningApp::showsItsState() {
+    const QImage shown = pixels().copy();
+    view().requestPaint(true);
+    settle();
+    return pixels() == shown;
 }
 
 void RunningApp::settle() {

@@ -7,8 +7,8 @@
 #include "app/commands.h"
 #include "board/puzzle_setup.h"
 #include "platform/clock_random.h"
+#include "support/play_support.h"
 #include "support/shell_support.h"
-#include "support/test_support.h"
 
 #include <QMenuBar>
 #include <cmath>
@@ -17,14 +17,10 @@ using namespace testing_support;
 
 namespace {
 
-constexpr gfx::Rgb kWhite = gfx::kWindowColour;
 constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
 constexpr gfx::Rgb kGridRed = gfx::rgb(255, 0, 0);
 constexpr gfx::Rgb kGuideGrey = gfx::rgb(200, 200, 200);
-// At level 1 each piece shows its own solid colour around the black strokes, and its home a
-// quarter of that colour on white.
-const gfx::Rgb kSolid[] = {0, gfx::rgb(255, 0, 255), gfx::rgb(0, 0, 255), gfx::rgb(0, 255, 255),
-                           gfx::rgb(255, 255, 0)};
+// At level 1 each piece's home shows a quarter of the piece's colour on white.
 const gfx::Rgb kTint[] = {0, gfx::rgb(255, 192, 255), gfx::rgb(192, 192, 255),
                           gfx::rgb(192, 255, 255), gfx::rgb(255, 255, 192)};
 

@@ -7,6 +7,7 @@
 // recently-used files, the question about unsaved changes, and saves that fail; help, about and
 // the path message.
 #include "app/commands.h"
+#include "board/navigation.h"
 #include "platform/modal.h"
 #include "support/shell_support.h"
 #include "support/test_support.h"
@@ -15,12 +16,14 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <csignal>
 #include <fstream>
+#include <set>
 #include <sys/resource.h>
 
 using namespace testing_support;
@@ -72,42 +75,110 @@ class Commands : public ::testing::Test {
     MessageRecorder messages;
 };
 
-// The update that runs as popups open must leave the bar's own items as they were built; the
-// recent files' placeholder stands greyed while no file was used; child mode ends the settings.
-TEST_F(Commands, PopupsBringTheirItemsUpToDateAndLeaveTheBarAsBuilt) {
-    for (QMenu* popup : frame().menuBar()->findChildren<QMenu*>())
+// What the game looks like from outside, field by field: an item's command is told by the
+// fields its click changes.
+std::map<std::string, std::string> observed(RunningApp& game, const FileDialogScript& dialogs,
+                                            const SaveQuestionScript& question,
+                                            const MessageRecorder& messages,
+                                            const std::string& modal) {
+    platform::FrameWindow& frame = game.app().frame();
+    std::string dialogKinds, checked;
+    for (platform::FileDialogKind kind : dialogs.kinds)
+        dialogKinds += kind == platform::FileDialogKind::Open ? "open" : "save";
+    for (QMenu* popup : frame.menuBar()->findChildren<QMenu*>()) {
         lookAt(*popup);
-    for (const auto& [id, enabled] :
-         {std::pair(ID_SHOW_PATH, false), std::pair(ID_WORD_LIST, true),
-          std::pair(ID_FILE_MRU_FILE1, false), std::pair(ID_FILE_SAVE, true)})
-        EXPECT_EQ(findCommand(frame(), id).action->isEnabled(), enabled) << id;
-    QMenu& settings = *qobject_cast<QMenu*>(popupOf(ID_FONT_GOTHIC).parent());
-    EXPECT_EQ(platform::commandIdOf(*settings.actions().back()), ID_CHILD_MODE);
+        for (const QAction* item : popup->actions())
+            checked += item->isChecked() ? item->text().toStdString() + ";" : "";
+    }
+    return {
+        {"checked", checked},
+        {"entry", std::to_string(thePuzzle.currentEntry)},
+        {"face", thePuzzle.fontFace},
+        {"level", std::to_string(thePuzzle.difficulty)},
+        {"solved", std::to_string(thePuzzle.solvedFlags[1])},
+        {"dialogs", dialogKinds},
+        {"asked", std::to_string(question.asked)},
+        {"path", game.app().document().path() == game.listPath() ? "list" : "other"},
+        {"file", fileBytes(game.listPath()).find(sjis("変")) == std::string::npos ? "old" : "new"},
+        {"messages", std::to_string(messages.texts.size())},
+        {"modal", modal},
+        {"window", !frame.isVisible()    ? "closed"
+                   : frame.inChildMode() ? "child"
+                                         : "open"}};
 }
 
-TEST_F(Commands, ExactlyOneFaceAndOneLevelCarryTheCheckAfterEachChoice) {
-    game.openWords({{"山", "やま", "mountain"}});
-    const struct {
-        std::vector<int> chosen;
-        int face, level;
-    } cases[] = {
-        {{}, ID_FONT_GOTHIC, ID_LEVEL_2},
-        {{ID_FONT_MINCHO, ID_FONT_MINCHO}, ID_FONT_MINCHO, ID_LEVEL_2},
-        {{ID_LEVEL_3, ID_LEVEL_3}, ID_FONT_GOTHIC, ID_LEVEL_3},
-        {{ID_LEVEL_3, ID_FONT_MINCHO, ID_LEVEL_1}, ID_FONT_MINCHO, ID_LEVEL_1},
+// Every item of the menus, clicked on its own, runs its own command: it changes exactly the
+// fields that command changes, the check marks among them. An item left out of the table fails.
+TEST(Menus, EveryMenuItemRunsItsOwnCommand) {
+    const std::map<std::string, std::string> effects = {
+        {"データ読込み(&O) ", "asked=1 dialogs=open"},
+        {"漢字入力データに名前を付けて保存(&A)", "dialogs=save"},
+        {"漢字入力データの上書き保存(注意)(&S)", "file=new"},
+        {"&1", "asked=1 entry=1 solved=0"}, // the list in play, read again from its file
+        {"&2", "asked=1 entry=1 path=other solved=0"},
+        {"ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "asked=1 window=closed"},
+        {"ＭＳ 明朝", "checked=ＭＳ 明朝;二歳; face=ＭＳ 明朝"},
+        {"ＭＳ ゴシック", ""}, // already chosen
+        {"一歳", "checked=ＭＳ ゴシック;一歳; level=1"},
+        {"二歳", ""}, // already chosen
+        {"三歳", "checked=ＭＳ ゴシック;三歳; level=3"},
+        {"きろくを消す", "solved=0"},
+        {"こどもモード", "window=child"},
+        {"トルベの使い方。", "messages=1"},
+        {"Torvex のﾊﾞｰｼﾞｮﾝ情報(&A)...", "modal=about"},
+        {"　", ""}, // where the program is: greyed until the parent asks for it
+        {"漢字入力(&i)", "modal=list"},
+        {"　つぎへ(&n)＞＞　", "entry=3"},
+        {"　＜＜もどる(&b)　", "entry=1"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.chosen.size());
-        thePuzzle.fontFace = "ＭＳ ゴシック";
-        thePuzzle.difficulty = 2;
-        for (int id : c.chosen)
-            choose(frame(), id);
-        lookAt(popupOf(ID_FONT_GOTHIC));
-        lookAt(popupOf(ID_LEVEL_1));
-        for (int id : {ID_FONT_GOTHIC, ID_FONT_MINCHO, ID_LEVEL_1, ID_LEVEL_2, ID_LEVEL_3})
-            EXPECT_EQ(findCommand(frame(), id).action->isChecked(), id == c.face || id == c.level)
-                << id;
+    std::set<std::string> clicked;
+    for (const auto& [text, expected] : effects) {
+        SCOPED_TRACE(text);
+        clearRecentFiles();
+        RunningApp game;
+        TempFile other(listOf("他"));
+        ASSERT_TRUE(game.app().document().open(other.path()));
+        game.openWords({{"山", "やま", "m"}, {"川", "かわ", "r"}, {"木", "き", "t"}});
+        OnNext();
+        thePuzzle.solvedFlags[1] = 1;
+        theWordList[1].kanji = sjis("変");
+        game.app().document().setModified(true);
+        FileDialogScript dialogs;
+        SaveQuestionScript question(SaveAnswer::Discard);
+        MessageRecorder messages;
+        std::string modal;
+        platform::setModalHook([&](QDialog& dialog) {
+            modal = dialog.findChildren<QLineEdit*>().empty() ? "about" : "list";
+            return 0;
+        });
+        const auto before = observed(game, dialogs, question, messages, modal);
+        const std::function<void(const QWidget&)> clickIn = [&](const QWidget& container) {
+            for (QAction* item : container.actions()) {
+                const QString shown = item->text().section('\t', 0, 0);
+                const std::string key =
+                    (shown.startsWith('&') ? shown.left(2) : shown).toStdString();
+                if (item->menu()) {
+                    clickIn(*item->menu());
+                    continue;
+                }
+                if (!item->isSeparator() && item->isVisible() && clicked.insert(key).second) {
+                    EXPECT_TRUE(effects.contains(key)) << key;
+                }
+                if (key == text)
+                    item->trigger();
+            }
+        };
+        clickIn(*game.app().frame().menuBar());
+        game.settle();
+        std::string changed;
+        for (const auto& [field, value] : observed(game, dialogs, question, messages, modal))
+            if (value != before.at(field))
+                changed += (changed.empty() ? "" : " ") + field + "=" + value;
+        EXPECT_EQ(changed, expected);
+        failOnUnexpectedModals();
+        game.app().document().setModified(false);
     }
+    EXPECT_EQ(clicked.size(), effects.size());
 }
 
 // Only Ctrl+O of these keys does anything: the edit keys and the pane keys reach commands

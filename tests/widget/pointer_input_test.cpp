@@ -38,11 +38,14 @@ TEST_F(PointerInput, APressPicksUpOnlyStrictlyInsideAPiece) {
     }
 }
 
-// The later of two overlapping pieces is carried, drawn above every other piece from the press
-// on, held where it was taken.
+// What shows on top where two pieces overlap is what a press there takes: the later one. A
+// carried piece is drawn above every other from the press on, held where it was taken.
 TEST_F(PointerInput, OfOverlappingPiecesTheLaterIsCarriedAboveTheOthers) {
     place(1, 2, 500, 500);
     place(1, 3, 550, 550);
+    const QRect overlap(552, 552, 46, 46);
+    EXPECT_EQ(game.count(overlap, kSolid[2]), 0);
+    EXPECT_GT(game.count(overlap, kSolid[3]), 500);
     game.click(510, 510);
     EXPECT_EQ(carried(), 2);
     EXPECT_TRUE(game.showsItsState());

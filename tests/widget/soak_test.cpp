@@ -216,7 +216,7 @@ std::string brokenInvariant(RunningApp& game) {
     if (s.scene == BoardScene::Puzzle && s.selectedPiece < 0 && s.solvedNow != everyPieceHome())
         return "solved, but not every piece is home; or every piece home and not solved";
     if (!game.showsItsState())
-        return "the window is not the backdrop with the moving things on top";
+        return "the window differs from its whole repaint";
     return {};
 }
 
