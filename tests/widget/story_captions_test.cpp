@@ -6,7 +6,6 @@
 // drawn without antialiasing, so its colours are exact.
 #include "support/play_support.h"
 
-
 namespace testing_support {
 namespace {
 
