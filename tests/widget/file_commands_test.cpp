@@ -132,7 +132,10 @@ TEST(Menus, EveryMenuItemRunsItsOwnCommand) {
         {"　＜＜もどる(&b)　", "entry=1"},
     };
     std::set<std::string> clicked;
-    for (const auto& [text, expected] : effects) {
+    for (const auto& effect : effects) {
+        // Named, not bound: a lambda below captures it, which clang refuses for a binding.
+        const std::string& text = effect.first;
+        const auto& expected = effect.second;
         SCOPED_TRACE(text);
         clearRecentFiles();
         RunningApp game;
