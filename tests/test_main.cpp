@@ -8,7 +8,6 @@
 #include "platform/speech.h"
 #include "support/test_support.h"
 
-#include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -5,7 +5,6 @@
 #pragma once
 // The game in play: a board on a word list of the test's own, for the tests of the pointer
 // input, the faces and the story lines.
-#include "platform/clock_random.h"
 #include "support/test_support.h"
 
 namespace testing_support {

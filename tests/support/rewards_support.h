@@ -7,8 +7,6 @@
 // the current word with real clicks.
 #include "support/test_support.h"
 
-#include <fstream>
-
 namespace rewards_support {
 
 // A fresh folder, current and captured as the working directory while it lives: the game finds

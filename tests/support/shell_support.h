@@ -14,9 +14,7 @@
 #include "support/test_support.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
-#include <QMenuBar>
 #include <deque>
 
 namespace testing_support {

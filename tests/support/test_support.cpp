@@ -5,18 +5,10 @@
 #include "support/test_support.h"
 
 #include "board/board_scene.h"
-#include "gfx/bitmap_set.h"
-#include "platform/clock_random.h"
 #include "platform/file_dialogs.h"
-#include "platform/modal.h"
 
-#include <QApplication>
 #include <QCursor>
-#include <QDialog>
-#include <QMenuBar>
 #include <QSettings>
-#include <QTest>
-#include <fstream>
 
 namespace testing_support {
 
@@ -147,10 +139,12 @@ void RunningApp::move(int x, int y) {
     QTest::mouseMove(&view(), QPoint(x, y));
 }
 
+// The repaint runs at once, outside the event loop: a timer that fired in between would compare
+// two states.
 bool RunningApp::showsItsState() {
     const QImage shown = pixels().copy();
     view().requestPaint(true);
-    settle();
+    view().paintPendingNow();
     return pixels() == shown;
 }
 

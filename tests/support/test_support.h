@@ -5,23 +5,40 @@
 #pragma once
 // Helpers shared by the tests: a fresh game state, a running application with its real view,
 // recorded message boxes, scratch files and pixel checks of images and of the window. Every
-// test includes it, so it brings GoogleTest, the program-wide state and Shift-JIS conversion.
+// test includes it, so it brings GoogleTest, Qt's test tools, the program-wide state, the
+// commands, the platform's seams and Shift-JIS conversion.
+#include "app/commands.h"
 #include "app/torvex_app.h"
+#include "board/navigation.h"
+#include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
+#include "gfx/bitmap_set.h"
 #include "gfx/colour.h"
+#include "platform/clock_random.h"
 #include "platform/message_box.h"
+#include "platform/modal.h"
 #include "platform/sjis.h"
+#include "platform/sound.h"
 #include "wordlist/word_list.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRect>
 #include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 class QPointingDevice;

@@ -5,8 +5,6 @@
 // Bad inputs at the edges of the program that no other test tries: word file names that would
 // leave their folder, pictures of no size or at the size limit, special files in a picture's or
 // a sound's place, and the wave files the sound fuzz target found.
-#include "gfx/bitmap_set.h"
-#include "platform/sound.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 #include "wordlist/word_files.h"

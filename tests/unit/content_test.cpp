@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <fstream>
 
 namespace {
 

@@ -5,20 +5,14 @@
 // A parent's own reading, recorded in the entry editor. SDL's disk driver stands in for the
 // microphone, reading a raw file made here (mono 16-bit at the recorder's rate) and delivering
 // silence once it ends; what is played back goes to a file as well.
-#include "platform/modal.h"
 #include "platform/recorder.h"
 #include "platform/sjis.h"
-#include "platform/sound.h"
 #include "support/rewards_support.h"
 #include "wordlist/entry_editor.h"
 
-#include <QDialog>
-#include <QPushButton>
-#include <QTest>
 #include <csignal>
 #include <cstdlib>
 #include <numbers>
-#include <random>
 #include <sys/resource.h>
 
 using namespace testing_support;

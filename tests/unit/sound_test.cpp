@@ -4,7 +4,6 @@
 
 // The sound service and the speech it plays: the device opened at the first sound, clips
 // replacing each other, inputs that stay silent, and what the synthesiser makes of any reading.
-#include "platform/sound.h"
 #include "platform/speech.h"
 #include "support/rewards_support.h"
 

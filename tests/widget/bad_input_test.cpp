@@ -5,19 +5,13 @@
 // Bad inputs through the running game: list files that are no files, a 300-byte working
 // directory, texts of 1,000 bytes and of a megabyte in the editor, saves that cannot be written,
 // and a save cut off by the process being killed.
-#include "app/commands.h"
-#include "board/puzzle_setup.h"
-#include "platform/modal.h"
 #include "platform/resources.h"
-#include "platform/sound.h"
 #include "rewards/word_sound.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 #include "support/shell_support.h"
 
-#include <QDialog>
 #include <QProcess>
-#include <QPushButton>
 
 #include <csignal>
 #include <cstdlib>
@@ -107,11 +101,15 @@ TEST_F(BadInput, TextsOfAThousandBytesAndOfAMegabyteSurviveTheEditorsOk) {
 TEST_F(BadInput, SavesThatFailOrAreKilledLeaveTheOldFileWhole) {
     game.openWords({{"山", "やま", "mountain"}});
     const std::string before = fileBytes(game.listPath());
+    theWordList[1].english = "edited";
+    document().setModified(true);
     FileDialogScript dialogs({"/proc/torvex-words.txt", "/nonexistent/words.txt"});
     for (int i = 0; i < 2; ++i)
         game.app().frame().sendCommand(ID_FILE_SAVE_AS);
-    EXPECT_EQ(messages.texts.size(), 2u);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_NE(messages.texts[0].find("/proc/torvex-words.txt"), std::string::npos);
     EXPECT_EQ(document().path(), game.listPath());
+    EXPECT_TRUE(document().modified()); // the edit is not lost to a save that failed
     QProcess helper;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(kSaveOver, QString::fromStdString(game.listPath()));

@@ -4,14 +4,8 @@
 
 // The board as the real view shows it once a word is set up: frame, grid, guide, tints, scattered
 // pieces; what a paint, a save, a resize and the settings do to it; the scatter's fairness.
-#include "app/commands.h"
-#include "board/puzzle_setup.h"
-#include "platform/clock_random.h"
 #include "support/play_support.h"
 #include "support/shell_support.h"
-
-#include <QMenuBar>
-#include <cmath>
 
 using namespace testing_support;
 
@@ -148,11 +142,22 @@ TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
         game.app().frame().sendCommand(ID_FONT_MINCHO);
         EXPECT_EQ(QPoint(thePuzzle.pieceX[1][1], thePuzzle.pieceY[1][1]), QPoint(500, 200));
     }
-    {
+    // Whatever was chosen last is what the next start plays, every level and face in turn.
+    const struct {
+        int level;
+        const char* face;
+        int levelChosen, faceChosen;
+    } starts[] = {{1, "ＭＳ 明朝", ID_LEVEL_3, ID_FONT_GOTHIC},
+                  {3, "ＭＳ ゴシック", ID_LEVEL_2, ID_FONT_MINCHO},
+                  {2, "ＭＳ 明朝", ID_LEVEL_2, ID_FONT_MINCHO}};
+    for (const auto& start : starts) {
+        resetProgramState();
         CTorvexApp restarted;
         ASSERT_TRUE(restarted.InitInstance({"torvex"}));
-        EXPECT_EQ(thePuzzle.difficulty, 1);
-        EXPECT_EQ(thePuzzle.fontFace, "ＭＳ 明朝");
+        EXPECT_EQ(thePuzzle.difficulty, start.level);
+        EXPECT_EQ(thePuzzle.fontFace, start.face);
+        restarted.frame().sendCommand(start.levelChosen);
+        restarted.frame().sendCommand(start.faceChosen);
     }
     resetProgramState();
 }

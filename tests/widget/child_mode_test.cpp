@@ -2,17 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Child mode against a child at the keyboard and the screen, and the parent's way out, driven
 // by real key, touch and mouse events through Qt's shortcut and event machinery.
-#include "app/commands.h"
-#include "board/navigation.h"
-#include "platform/clock_random.h"
-#include "platform/modal.h"
 #include "support/shell_support.h"
-#include "support/test_support.h"
 
 #include <QKeyEvent>
 #include <QPointingDevice>
-#include <QTest>
-#include <random>
 
 using namespace testing_support;
 

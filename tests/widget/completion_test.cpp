@@ -3,10 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a solved word shows and plays, reached through real clicks on the real view.
-#include "board/puzzle_setup.h"
-#include "gfx/bitmap_set.h"
 #include "platform/resources.h"
-#include "platform/sound.h"
 #include "rewards/word_sound.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"

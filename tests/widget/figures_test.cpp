@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The two companion faces, carried with two clicks on the real view.
-#include "gfx/bitmap_set.h"
-#include "platform/sound.h"
 #include "support/play_support.h"
 #include "support/rewards_support.h"
 

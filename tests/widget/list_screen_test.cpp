@@ -4,27 +4,15 @@
 
 // 漢字入力: the list drawn behind the editor, the editor as the user meets it, and what OK and
 // cancel leave behind, down to the emoji and the voice of a word typed in.
-#include "app/commands.h"
-#include "board/navigation.h"
-#include "board/puzzle_setup.h"
-#include "platform/modal.h"
-#include "platform/sound.h"
 #include "rewards/word_picture.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 #include "support/shell_support.h"
 #include "wordlist/list_screen.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <fstream>
-#include <optional>
 #include <thread>
-#include <tuple>
 
 using namespace testing_support;
 using platform::sjis;
@@ -199,32 +187,40 @@ TEST_F(ListScreen, AClickOnARowShowsThatWordAtEveryScale) {
     EXPECT_EQ(thePuzzle.selectedPiece, -1);
 }
 
-// Only a change to a word the file holds asks for a save and marks the title; Escape and cancel
-// write nothing.
+// Only a change to a word the file holds, in any of its fields, asks for a save, marks the title
+// and makes quitting ask; Escape and cancel write nothing.
 TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
     const struct {
-        const char *kanji, *number;
+        const char *field, *text, *number;
         const char* closer; // a button, or nullptr for Escape
         bool modified;
     } cases[] = {
-        {"山", "1", "ok", false},    {"川", "0", "ok", false},     {"川", "+51", "ok", false},
-        {"川", "1", nullptr, false}, {"川", "1", "cancel", false}, {"川", "1", "ok", true},
+        {"kanji", "山", "1", "ok", false},     {"kanji", "川", "0", "ok", false},
+        {"kanji", "川", "+51", "ok", false},   {"kanji", "川", "1", nullptr, false},
+        {"kanji", "川", "1", "cancel", false}, {"kanji", "川", "1", "ok", true},
+        {"reading", "かわ", "50", "ok", true}, {"english", "river", "25", "ok", true},
     };
     for (const auto& c : cases) {
-        theWordList[1] = {sjis("山"), sjis("やま"), "mountain"};
+        SCOPED_TRACE(::testing::Message() << c.field << " " << c.number << " " << c.closer);
+        for (int k : {1, 25, 50})
+            theWordList[k] = {sjis("山"), sjis("やま"), "mountain"};
         platform::theDocument()->setModified(false);
         runWordList([&](QDialog& dialog) {
-            edit(dialog, "kanji").setText(QString::fromUtf8(c.kanji));
+            edit(dialog, c.field).setText(QString::fromUtf8(c.text));
             edit(dialog, "number").setText(c.number);
             if (c.closer)
                 press(dialog, c.closer);
             else
                 QTest::keyClick(&edit(dialog, "kanji"), Qt::Key_Escape);
         });
-        EXPECT_EQ(platform::theDocument()->modified(), c.modified)
-            << c.kanji << c.number << c.closer;
+        EXPECT_EQ(platform::theDocument()->modified(), c.modified);
         EXPECT_EQ(game.app().frame().isWindowModified(), c.modified); // the title's asterisk
-        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified ? "川" : "山")) << c.number;
+        EXPECT_EQ(theWordList[1].kanji, sjis(c.modified && c.number[0] == '1' ? "川" : "山"));
+        if (c.modified) {
+            SaveQuestionScript question(platform::SaveAnswer::Cancel);
+            EXPECT_FALSE(game.app().frame().close());
+            EXPECT_EQ(question.asked, 1);
+        }
     }
     // After a cancel the word is set up again at once.
     runWordList([&](QDialog& dialog) { press(dialog, "cancel"); });

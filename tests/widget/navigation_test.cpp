@@ -4,10 +4,6 @@
 
 // つぎへ, もどる and the Next button: wrap-around, words without a kanji passed over, the new
 // word set up at once.
-#include "app/commands.h"
-#include "board/navigation.h"
-#include "gfx/bitmap_set.h"
-#include "platform/sound.h"
 #include "support/rewards_support.h"
 
 using namespace testing_support;

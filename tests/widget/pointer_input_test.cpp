@@ -7,10 +7,6 @@
 // kanji.
 #include "support/play_support.h"
 
-#include <QMenuBar>
-#include <QTest>
-#include <cmath>
-
 namespace testing_support {
 namespace {
 

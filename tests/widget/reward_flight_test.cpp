@@ -3,10 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The reward figure at rest and in flight on the real view's timers and window.
-#include "board/puzzle_setup.h"
-#include "gfx/bitmap_set.h"
-#include "platform/clock_random.h"
-#include "platform/modal.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
 #include "rewards/reward_state.h"

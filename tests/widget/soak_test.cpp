@@ -9,22 +9,16 @@
 // and the moving things of the state; after warm-up the heap must stay flat.
 // Halfway through the warm-up the board goes to a scale of 1.44, as a 1920 x 1080 screen shows it.
 // TORVEX_SOAK_EVENTS sets the length (default 5,000), TORVEX_SOAK_SEED the seed (default 1).
-#include "app/commands.h"
-#include "platform/clock_random.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
-#include "platform/sound.h"
 #include "platform/window.h"
 #include "rewards/reward_flight.h"
 #include "rewards/reward_state.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
-#include <QApplication>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <malloc.h>
-#include <random>
 
 namespace {
 
