@@ -6,7 +6,9 @@
 
 #include <string>
 
-class BoardPlayer : public WordListPlayer {
+namespace app {
+
+class BoardPlayer : public wordlist::WordListPlayer {
   public:
     BoardPlayer();
     ~BoardPlayer() override;
@@ -25,3 +27,5 @@ class BoardPlayer : public WordListPlayer {
   private:
     bool listJustRead_ = false;
 };
+
+} // namespace app

@@ -4,6 +4,8 @@
 
 #include "board/board_rewards.h"
 
+namespace board {
+
 namespace {
 BoardRewards* current = nullptr;
 } // namespace
@@ -16,3 +18,5 @@ BoardRewards& boardRewards() {
 void setBoardRewards(BoardRewards* rewards) {
     current = rewards;
 }
+
+} // namespace board

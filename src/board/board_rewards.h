@@ -9,6 +9,8 @@
 // none supplied, nothing is rewarded.
 #include "gfx/surface.h"
 
+namespace board {
+
 class BoardRewards {
   public:
     virtual ~BoardRewards() = default;
@@ -33,3 +35,5 @@ class BoardRewards {
 
 BoardRewards& boardRewards();
 void setBoardRewards(BoardRewards* rewards); // nullptr: no rewards again
+
+} // namespace board

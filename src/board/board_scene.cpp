@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace board {
+
 namespace {
 
 void drawPuzzleBackdrop(gfx::Surface& target) {
@@ -133,3 +135,5 @@ void KeepOnBoard(int& x, int& y, int width, int height) {
     x = std::clamp(x, client.left, std::max(client.left, client.right - width));
     y = std::clamp(y, client.top, std::max(client.top, client.bottom - height));
 }
+
+} // namespace board

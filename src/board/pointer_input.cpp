@@ -16,6 +16,8 @@
 #include <array>
 #include <cstdlib>
 
+namespace board {
+
 namespace {
 
 // How far, on each axis, a piece may be put down from its home and still snap into it: strictly
@@ -187,3 +189,5 @@ void CheckCompletion() {
 void SetWordMarkedHook(std::function<void()> hook) {
     wordMarkedHook() = std::move(hook);
 }
+
+} // namespace board

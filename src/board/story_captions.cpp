@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <string>
 
+namespace board {
+
 namespace {
 
 constexpr gfx::Rgb kFrogLineCyan = gfx::rgb(0, 255, 255);
@@ -66,3 +68,5 @@ Point storyTailAt(std::size_t readingBytes) {
         return {kTailRowX, kTailRowY};
     return {x, 50};
 }
+
+} // namespace board

@@ -9,6 +9,8 @@
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 
+namespace board {
+
 CTorvexView::CTorvexView() {
     InitPuzzleState();
 }
@@ -36,3 +38,5 @@ void CTorvexView::onTimer(int id) {
 void CTorvexView::onResolutionChanged() {
     RemakeSheet();
 }
+
+} // namespace board

@@ -9,6 +9,8 @@
 #include "rewards/reward_state.h"
 #include "rewards/word_voice.h"
 
+namespace rewards {
+
 RewardState theRewards;
 
 // The new word starts without a figure or a presentation; it is spoken while the child plays,
@@ -52,3 +54,5 @@ void Rewards::press(int x, int y) {
 void Rewards::onTimer(int id) {
     OnTimer(id);
 }
+
+} // namespace rewards

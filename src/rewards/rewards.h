@@ -7,10 +7,12 @@
 // Made once by the application; the board calls them while this object lives.
 #include "board/board_rewards.h"
 
-class Rewards final : public BoardRewards {
+namespace rewards {
+
+class Rewards final : public board::BoardRewards {
   public:
-    Rewards() { setBoardRewards(this); }
-    ~Rewards() override { setBoardRewards(nullptr); }
+    Rewards() { board::setBoardRewards(this); }
+    ~Rewards() override { board::setBoardRewards(nullptr); }
     Rewards(const Rewards&) = delete;
     Rewards& operator=(const Rewards&) = delete;
 
@@ -24,3 +26,5 @@ class Rewards final : public BoardRewards {
     void press(int x, int y) override;
     void onTimer(int id) override;
 };
+
+} // namespace rewards

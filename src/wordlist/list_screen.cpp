@@ -13,6 +13,8 @@
 
 #include <tuple>
 
+namespace wordlist {
+
 namespace {
 
 constexpr gfx::Rgb kRed = gfx::rgb(255, 0, 0);
@@ -110,3 +112,5 @@ void OnWordList() {
     // The board comes back with the current word, as edited, set up afresh.
     wordListPlayer()->editorClosed();
 }
+
+} // namespace wordlist

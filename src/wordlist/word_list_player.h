@@ -8,6 +8,8 @@ namespace gfx {
 class Surface;
 }
 
+namespace wordlist {
+
 class WordListPlayer {
   public:
     virtual ~WordListPlayer() = default;
@@ -23,3 +25,5 @@ class WordListPlayer {
 // The player, or nullptr while none is set (the word list's own tests).
 WordListPlayer* wordListPlayer();
 void setWordListPlayer(WordListPlayer* player);
+
+} // namespace wordlist
