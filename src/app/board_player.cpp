@@ -47,7 +47,7 @@ int BoardPlayer::currentWord() const {
     return thePuzzle.currentEntry;
 }
 
-void BoardPlayer::clearBoard(gfx::Surface& screen) {
+void BoardPlayer::clearScreen(gfx::Surface& screen) {
     board::CoverBoard(screen);
 }
 

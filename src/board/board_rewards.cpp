@@ -10,7 +10,7 @@ namespace {
 BoardRewards* current = nullptr;
 } // namespace
 
-BoardRewards& boardRewards() {
+BoardRewards& theBoardRewards() {
     static BoardRewards none;
     return current ? *current : none;
 }

@@ -127,7 +127,7 @@ void RebuildPuzzle() {
         gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
         SetUpPuzzle(sheet);
     }
-    boardRewards().wordSetUp();
+    theBoardRewards().wordSetUp();
     ShowBoardAfresh();
 }
 

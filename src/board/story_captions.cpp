@@ -63,7 +63,7 @@ Point storyTailAt(std::size_t readingBytes) {
     // The clamp keeps the sum in range for any reading.
     constexpr std::size_t kOutOfSightBytes = 100'000'000;
     const int x = 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
-    const gfx::Box figure = boardRewards().figurePlaceAtRest();
+    const gfx::Box figure = theBoardRewards().figurePlaceAtRest();
     if (!figure.empty() && x + kTailWidth + kGapBeforeFigure > figure.x)
         return {kTailRowX, kTailRowY};
     return {x, 50};

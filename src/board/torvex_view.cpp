@@ -32,7 +32,7 @@ void CTorvexView::onLButtonUp(int x, int y) {
 }
 
 void CTorvexView::onTimer(int id) {
-    boardRewards().onTimer(id);
+    theBoardRewards().timerFired(id);
 }
 
 void CTorvexView::onResolutionChanged() {

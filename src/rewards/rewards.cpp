@@ -25,19 +25,19 @@ void Rewards::pieceSnapped() {
     WakeRewardFigure();
 }
 
-void Rewards::presentCompletion(gfx::WindowSurface& window) {
+void Rewards::presentSolve(gfx::WindowSurface& window) {
     PresentCompletion(window);
 }
 
-void Rewards::drawPresentation(gfx::Surface& target) {
+void Rewards::drawSolvedWord(gfx::Surface& target) {
     DrawPresentation(target);
 }
 
-void Rewards::drawRewardFigure(gfx::Surface& target) {
+void Rewards::drawReward(gfx::Surface& target) {
     DrawRewardFigure(target);
 }
 
-gfx::Box Rewards::rewardFigureBox() const {
+gfx::Box Rewards::rewardBox() const {
     return RewardFigureBox();
 }
 
@@ -51,7 +51,7 @@ void Rewards::press(int x, int y) {
     PressRewardFigure(x, y);
 }
 
-void Rewards::onTimer(int id) {
+void Rewards::timerFired(int id) {
     OnTimer(id);
 }
 

@@ -18,13 +18,13 @@ class Rewards final : public board::BoardRewards {
 
     void wordSetUp() override;
     void pieceSnapped() override;
-    void presentCompletion(gfx::WindowSurface& window) override;
-    void drawPresentation(gfx::Surface& target) override;
-    void drawRewardFigure(gfx::Surface& target) override;
-    gfx::Box rewardFigureBox() const override;
+    void presentSolve(gfx::WindowSurface& window) override;
+    void drawSolvedWord(gfx::Surface& target) override;
+    void drawReward(gfx::Surface& target) override;
+    gfx::Box rewardBox() const override;
     gfx::Box figurePlaceAtRest() const override;
     void press(int x, int y) override;
-    void onTimer(int id) override;
+    void timerFired(int id) override;
 };
 
 } // namespace rewards

@@ -205,7 +205,7 @@ std::string_view endBytes(LineEnd end) {
 
 } // namespace
 
-WordListPlayer* wordListPlayer() {
+WordListPlayer* theWordListPlayer() {
     return player;
 }
 
