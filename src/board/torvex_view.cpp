@@ -9,30 +9,34 @@
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 
+namespace board {
+
 CTorvexView::CTorvexView() {
     InitPuzzleState();
 }
 
-void CTorvexView::onDraw() {
+void CTorvexView::paint() {
     OnDraw();
 }
 
-void CTorvexView::onLButtonDown(int x, int y) {
+void CTorvexView::press(int x, int y) {
     OnLButtonDown(x, y);
 }
 
-void CTorvexView::onMouseMove(int x, int y) {
+void CTorvexView::move(int x, int y) {
     OnMouseMove(x, y);
 }
 
-void CTorvexView::onLButtonUp(int x, int y) {
+void CTorvexView::release(int x, int y) {
     OnLButtonUp(x, y);
 }
 
-void CTorvexView::onTimer(int id) {
-    boardRewards().onTimer(id);
+void CTorvexView::tick(int id) {
+    theBoardRewards().timerFired(id);
 }
 
-void CTorvexView::onResolutionChanged() {
+void CTorvexView::resolutionChanged() {
     RemakeSheet();
 }
+
+} // namespace board

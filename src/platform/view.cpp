@@ -115,7 +115,7 @@ void View::fitBoard() {
     image_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
     if (backdrop_)
         backdrop_ = std::make_shared<QImage>(blankImage(boardSize_, fit.ratio));
-    handler_.onResolutionChanged();
+    handler_.resolutionChanged();
     requestPaint(true);
 }
 
@@ -172,7 +172,7 @@ void View::runFrameworkPaint() {
         image_->fill(kWindowColour);
         addDrawn(QRect(QPoint(), boardSize_));
     }
-    handler_.onDraw();
+    handler_.paint();
 }
 
 void View::paintEvent(QPaintEvent* event) {
@@ -200,8 +200,8 @@ void View::resizeEvent(QResizeEvent*) {
 }
 
 void View::press(int x, int y) {
-    handler_.onMouseMove(x, y);
-    handler_.onLButtonDown(x, y);
+    handler_.move(x, y);
+    handler_.press(x, y);
 }
 
 void View::pressAt(QPointF widgetPosition) {
@@ -225,7 +225,7 @@ void View::moveAt(QPointF widgetPosition) {
     if (!playBegun_)
         beginPlay();
     const QPoint at = toBoard(widgetPosition);
-    handler_.onMouseMove(at.x(), at.y());
+    handler_.move(at.x(), at.y());
 }
 
 void View::mouseMoveEvent(QMouseEvent* event) {
@@ -235,8 +235,8 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 // A release comes after its move: the game sees the pointer where the button came up.
 void View::releaseAt(QPointF widgetPosition) {
     const QPoint at = toBoard(widgetPosition);
-    handler_.onMouseMove(at.x(), at.y());
-    handler_.onLButtonUp(at.x(), at.y());
+    handler_.move(at.x(), at.y());
+    handler_.release(at.x(), at.y());
 }
 
 void View::mouseReleaseEvent(QMouseEvent* event) {
@@ -279,7 +279,7 @@ QTimer* View::timerFor(int id) {
         return it->second;
     auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this, [this, id] { handler_.onTimer(id); });
+    connect(timer, &QTimer::timeout, this, [this, id] { handler_.tick(id); });
     timers_.emplace(id, timer);
     return timer;
 }

@@ -25,14 +25,14 @@ namespace platform {
 class ViewHandler {
   public:
     virtual ~ViewHandler() = default;
-    virtual void onDraw() = 0; // after the framework erased the window
-    virtual void onLButtonDown(int x, int y) = 0;
-    virtual void onMouseMove(int x, int y) = 0;
+    virtual void paint() = 0; // after the framework erased the window
+    virtual void press(int x, int y) = 0;
+    virtual void move(int x, int y) = 0;
     // The left button released, or a finger lifted.
-    virtual void onLButtonUp(int x, int y) = 0;
-    virtual void onTimer(int id) = 0;
+    virtual void release(int x, int y) = 0;
+    virtual void tick(int id) = 0;
     // The window image was made again at another resolution; a framework paint follows.
-    virtual void onResolutionChanged() = 0;
+    virtual void resolutionChanged() = 0;
 };
 
 // How a board is shown in a widget: `scale` widget pixels per board pixel, and the images hold
@@ -93,7 +93,7 @@ class View : public QWidget {
     void paintPendingNow();
 
     // The window's timers: starting a running timer restarts it; stopping a stopped one does
-    // nothing. Ticks arrive as onTimer(id).
+    // nothing. Ticks arrive as tick(id).
     void setTimer(int id, int milliseconds);
     void stopTimer(int id);
     bool timerRunning(int id) const;

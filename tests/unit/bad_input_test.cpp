@@ -13,6 +13,8 @@
 
 #include <cstring>
 
+using namespace wordlist;
+
 namespace {
 
 namespace fs = std::filesystem;

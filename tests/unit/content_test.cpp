@@ -12,6 +12,9 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+using namespace rewards;
+using namespace wordlist;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -15,6 +15,8 @@
 #include <numbers>
 #include <sys/resource.h>
 
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

@@ -7,6 +7,9 @@
 #include "support/play_support.h"
 #include "support/shell_support.h"
 
+using namespace app;
+using namespace board;
+
 using namespace testing_support;
 
 namespace {

@@ -7,6 +7,8 @@
 #include <QPointingDevice>
 #include <algorithm>
 
+using namespace board;
+
 namespace testing_support {
 namespace {
 

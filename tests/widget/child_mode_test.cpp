@@ -7,6 +7,10 @@
 #include <QKeyEvent>
 #include <QPointingDevice>
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

@@ -18,6 +18,10 @@
 #include <set>
 #include <sys/resource.h>
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 using platform::SaveAnswer;
 using platform::sjis;

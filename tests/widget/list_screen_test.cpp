@@ -14,6 +14,11 @@
 #include <QLineEdit>
 #include <thread>
 
+using namespace app;
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 using namespace testing_support;
 using platform::sjis;
 

@@ -6,6 +6,10 @@
 // word set up at once.
 #include "support/rewards_support.h"
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

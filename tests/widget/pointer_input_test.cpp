@@ -7,6 +7,8 @@
 // kanji.
 #include "support/play_support.h"
 
+using namespace board;
+
 namespace testing_support {
 namespace {
 

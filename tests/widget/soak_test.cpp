@@ -20,6 +20,11 @@
 #include <QMouseEvent>
 #include <malloc.h>
 
+using namespace app;
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 namespace {
 
 using testing_support::RunningApp;

@@ -6,6 +6,9 @@
 // drawn without antialiasing, so its colours are exact.
 #include "support/play_support.h"
 
+using namespace board;
+using namespace wordlist;
+
 namespace testing_support {
 namespace {
 
