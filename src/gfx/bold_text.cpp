@@ -7,29 +7,28 @@
 #include "gfx/fonts.h"
 
 #include <QFont>
-#include <QFontMetrics>
+#include <QRawFont>
 #include <map>
 
 namespace gfx {
-namespace {
 
-int cellHeightAt(int pixelSize) {
-    QFont font(QString::fromUtf8(kFacePMincho));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    return metrics.ascent() + metrics.descent();
-}
-
-} // namespace
-
+// The largest size whose cell is no taller than asked for. Sizes are tried on one face scaled
+// afresh, not loaded anew: each size Qt loads is a font match of half a millisecond, and the search
+// tries up to four before the first board is drawn.
 int boldPixelSizeForCellHeight(int height) {
     static std::map<int, int> known;
     if (height <= 1)
         return 1;
     if (auto it = known.find(height); it != known.end())
         return it->second;
-    // The largest size whose cell is no taller than asked for.
+    QFont font(QString::fromUtf8(kFacePMincho));
+    font.setPixelSize(height);
+    font.setBold(true);
+    QRawFont face = QRawFont::fromFont(font);
+    const auto cellHeightAt = [&face](int pixelSize) {
+        face.setPixelSize(pixelSize);
+        return qRound(face.ascent()) + qRound(face.descent());
+    };
     int size = height;
     while (size > 1 && cellHeightAt(size) > height)
         --size;

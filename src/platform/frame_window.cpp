@@ -79,8 +79,7 @@ void askXWaylandForGrabs(WId window) {
 FrameWindow::FrameWindow(ViewHandler& handler)
     : view_(new View(handler, this)),
       lock_(
-          *this, [this] { enterChildMode(); }, [this] { leaveChildMode(); }),
-      hint_(makeChildModeHint(*this)) {
+          *this, [this] { enterChildMode(); }, [this] { leaveChildMode(); }) {
     setCentralWidget(view_);
     view_->installEventFilter(this);
     // Commands placed directly on the bar need Qt's own bar, not a desktop-wide one.
@@ -88,7 +87,6 @@ FrameWindow::FrameWindow(ViewHandler& handler)
     setWindowIcon(QIcon(QStringLiteral(":/res/128-32.png")));
     hintTimer_.setSingleShot(true);
     hintTimer_.setInterval(kHintMilliseconds);
-    connect(&hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
     guard_.setInterval(kGuardMilliseconds);
     connect(&guard_, &QTimer::timeout, this, &FrameWindow::holdTheScreen);
 }
@@ -110,6 +108,12 @@ void FrameWindow::fitClientArea(int width, int height) {
 void FrameWindow::enterChildMode() {
     if (inChildMode())
         return;
+    // Made at the first entry, not with the window: a styled label loads a style sheet and a
+    // font that the first board does not need.
+    if (!hint_) {
+        hint_ = makeChildModeHint(*this);
+        connect(&hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
+    }
     // A window never shown (child mode from the start) comes back at its first size, centred,
     // with its frame's top left corner on the screen.
     const QRect available = screen()->availableGeometry();
@@ -145,7 +149,8 @@ void FrameWindow::leaveChildMode() {
         window->setMouseGrabEnabled(false);
     }
     hintTimer_.stop();
-    hint_->hide();
+    if (hint_)
+        hint_->hide();
     menuBar()->show();
     keepAbove(false);
     setWindowState(windowedState_);
@@ -226,7 +231,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
         placeHint();
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin;
-    if (watched == view_ && press && !hintBesideBoard_)
+    if (watched == view_ && press && hint_ && !hintBesideBoard_)
         hint_->hide();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -32,7 +32,8 @@ class FrameWindow : public QMainWindow {
     void enterChildMode();
     void leaveChildMode();
     bool inChildMode() const { return lock_.engaged(); }
-    // The hint telling the parent how to leave, shown for the first seconds of child mode.
+    // The hint telling the parent how to leave, shown for the first seconds of child mode; it
+    // exists from the first entry on.
     const QWidget& childModeHint() const { return *hint_; }
     // Told whenever child mode is entered (true) or left (false), whichever way.
     std::function<void(bool)> childModeChanged;
@@ -59,7 +60,7 @@ class FrameWindow : public QMainWindow {
     View* view_;
     std::unique_ptr<CommandTarget> commands_;
     ChildLock lock_;
-    QWidget* hint_;
+    QWidget* hint_ = nullptr;
     bool hintBesideBoard_ = false;
     QTimer hintTimer_;
     QTimer guard_;
