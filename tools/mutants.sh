@@ -43,10 +43,13 @@ fi
 cmake -S "$copy" -B "$tree/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
   "${launcher[@]}" >/dev/null
 
-# Builds the program and both test groups, then runs the groups; the smoke tests only if asked.
+# Builds TARGETS and runs the tests matching PATTERN, stopping at the first failure.
+#   suite_passes PATTERN TARGET...
 suite_passes() {
-  cmake --build "$tree/build" -j"$(nproc)" --target unit_tests widget_tests torvex &&
-    GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" --stop-on-failure -R "$1"
+  local pattern=$1
+  shift
+  cmake --build "$tree/build" -j"$(nproc)" --target "$@" &&
+    GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" --stop-on-failure -R "$pattern"
 }
 
 killed=0 survived=0 number=0
@@ -66,10 +69,10 @@ while IFS=$'\t' read -r file expression what; do
     continue
   fi
   log=$tree/log-$number
-  if ! suite_passes '^(unit|widget)$' >"$log" 2>&1; then
+  if ! suite_passes '^(unit|widget)$' unit_tests widget_tests >"$log" 2>&1; then
     killed=$((killed + 1))
     echo "$number  killed    $file: $what"
-  elif ! suite_passes "$smoke" >>"$log" 2>&1; then
+  elif ! suite_passes "$smoke" torvex >>"$log" 2>&1; then
     killed=$((killed + 1))
     echo "$number  killed    $file: $what  (by a smoke test)"
   else
