@@ -28,25 +28,25 @@ struct Game {
         app.InitInstance({"torvex"});
         std::istringstream in(starterListBytes());
         platform::Archive archive = platform::Archive::loading(in);
-        LoadWordList(archive);
-        theWordList[1].kanji = platform::sjis("路面電車");
-        thePuzzle.listReloaded = 0;
-        RebuildPuzzle();
+        wordlist::LoadWordList(archive);
+        wordlist::theWordList[1].kanji = platform::sjis("路面電車");
+        board::thePuzzle.listReloaded = 0;
+        board::RebuildPuzzle();
     }
-    CTorvexApp app;
+    app::CTorvexApp app;
 };
 
 void BM_RebuildPuzzle(benchmark::State& state) {
     Game game;
     for (auto _ : state)
-        RebuildPuzzle();
+        board::RebuildPuzzle();
 }
 BENCHMARK(BM_RebuildPuzzle)->Unit(benchmark::kMicrosecond);
 
 void BM_OnDraw(benchmark::State& state) {
     Game game;
     for (auto _ : state)
-        OnDraw();
+        board::OnDraw();
 }
 BENCHMARK(BM_OnDraw)->Unit(benchmark::kMicrosecond);
 
@@ -55,7 +55,7 @@ void BM_LoadWordList(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(bytes);
         platform::Archive archive = platform::Archive::loading(in);
-        LoadWordList(archive);
+        wordlist::LoadWordList(archive);
     }
 }
 BENCHMARK(BM_LoadWordList)->Unit(benchmark::kMicrosecond);
@@ -64,7 +64,7 @@ void BM_StoreWordList(benchmark::State& state) {
     for (auto _ : state) {
         std::ostringstream out;
         platform::Archive archive = platform::Archive::storing(out);
-        StoreWordList(archive);
+        wordlist::StoreWordList(archive);
         benchmark::DoNotOptimize(out.str());
     }
 }

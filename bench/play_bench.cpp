@@ -48,11 +48,12 @@ struct FourCellGame {
                                app.frame().menuBar()->sizeHint().height());
         QApplication::processEvents();
         app.frame().view().paintPendingNow();
-        theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"), "tram"};
-        thePuzzle.currentEntry = 1;
-        RebuildPuzzle();
+        wordlist::theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"),
+                                    "tram"};
+        board::thePuzzle.currentEntry = 1;
+        board::RebuildPuzzle();
     }
-    CTorvexApp app;
+    app::CTorvexApp app;
 };
 
 // A scratch working directory holding the word's sound and picture, current while it lives.
@@ -63,13 +64,13 @@ struct WordFiles {
         fs::create_directories(dir / "wav");
         fs::create_directories(dir / "bmp");
         std::ofstream(dir / fs::u8path("wav/路面電車.wav"), std::ios::binary)
-            << platform::loadResourceWave(kFallbackWaveId);
+            << platform::loadResourceWave(rewards::kFallbackWaveId);
         QImage picture(300, 300, QImage::Format_RGB32);
         picture.fill(Qt::green);
         picture.save(QString::fromStdString((dir / fs::u8path("bmp/路面電車.bmp")).string()),
                      "BMP");
         fs::current_path(dir);
-        thePuzzle.workingDirectory = dir.string();
+        board::thePuzzle.workingDirectory = dir.string();
     }
     ~WordFiles() {
         fs::current_path(previous);
@@ -79,7 +80,7 @@ struct WordFiles {
 };
 
 void pickUpFirstPiece() {
-    OnLButtonDown(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+    board::OnLButtonDown(board::thePuzzle.pieceX[1][1] + 50, board::thePuzzle.pieceY[1][1] + 50);
 }
 
 // At the board's scale in percent: 100, 150 and 200.
@@ -88,7 +89,7 @@ void BM_MoveCarryingPiece(benchmark::State& state) {
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state)
-        OnMouseMove(300 + (++step & 1), 400);
+        board::OnMouseMove(300 + (++step & 1), 400);
 }
 BENCHMARK(BM_MoveCarryingPiece)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
 
@@ -105,7 +106,7 @@ void BM_MoveCarryingPieceWhileSpeaking(benchmark::State& state) {
             platform::speakInBackground("ろめんでんしゃ", [](const std::string&) {});
             state.ResumeTiming();
         }
-        OnMouseMove(300 + (++step & 1), 400);
+        board::OnMouseMove(300 + (++step & 1), 400);
     }
 }
 BENCHMARK(BM_MoveCarryingPieceWhileSpeaking)->Unit(benchmark::kMicrosecond);
@@ -116,7 +117,7 @@ void BM_MoveCarryingPieceShown(benchmark::State& state) {
     pickUpFirstPiece();
     int step = 0;
     for (auto _ : state) {
-        OnMouseMove(300 + (++step & 1), 400);
+        board::OnMouseMove(300 + (++step & 1), 400);
         QApplication::processEvents();
     }
 }
@@ -166,10 +167,10 @@ void BM_FlightTick(benchmark::State& state) {
     for (auto _ : state) {
         int id = runningFlightTimer();
         if (id == 0) {
-            StartRewardFlight();
+            rewards::StartRewardFlight();
             id = 1;
         }
-        OnTimer(id);
+        rewards::OnTimer(id);
     }
 }
 BENCHMARK(BM_FlightTick)->Unit(benchmark::kMicrosecond);
@@ -180,14 +181,14 @@ void BM_PresentCompletion(benchmark::State& state) {
     platform::openAudio();
     FourCellGame game;
     WordFiles files;
-    thePuzzle.pieceX = thePuzzle.homeX;
-    thePuzzle.pieceY = thePuzzle.homeY;
-    thePuzzle.solvedFlags[1] = 1;
-    thePuzzle.solvedNow = 1;
+    board::thePuzzle.pieceX = board::thePuzzle.homeX;
+    board::thePuzzle.pieceY = board::thePuzzle.homeY;
+    board::thePuzzle.solvedFlags[1] = 1;
+    board::thePuzzle.solvedNow = 1;
     for (auto _ : state) {
-        thePuzzle.firstSolve = static_cast<int>(state.range(0));
+        board::thePuzzle.firstSolve = static_cast<int>(state.range(0));
         gfx::WindowSurface window;
-        PresentCompletion(window);
+        rewards::PresentCompletion(window);
     }
 }
 BENCHMARK(BM_PresentCompletion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -198,8 +199,8 @@ void BM_FlightWallDuration(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        StartRewardFlight();
-        while (!theRewards.idle)
+        rewards::StartRewardFlight();
+        while (!rewards::theRewards.idle)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         state.SetIterationTime(ms / 1000);

@@ -25,12 +25,13 @@ void BM_MoveCarryingPieceWhileRecording(benchmark::State& state) {
     platform::closeAudio(); // the driver is chosen as the audio subsystem starts
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILEIN", "/dev/zero", 1);
-    CTorvexApp app;
+    app::CTorvexApp app;
     app.InitInstance({"torvex"});
-    theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"), "tram"};
-    thePuzzle.currentEntry = 1;
-    RebuildPuzzle();
-    OnLButtonDown(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
+    wordlist::theWordList[1] = {platform::sjis("路面電車"), platform::sjis("ろめんでんしゃ"),
+                                "tram"};
+    board::thePuzzle.currentEntry = 1;
+    board::RebuildPuzzle();
+    board::OnLButtonDown(board::thePuzzle.pieceX[1][1] + 50, board::thePuzzle.pieceY[1][1] + 50);
     platform::Recorder recorder;
     if (const auto problem = recorder.start()) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -44,7 +45,7 @@ void BM_MoveCarryingPieceWhileRecording(benchmark::State& state) {
             (void)recorder.start();
             state.ResumeTiming();
         }
-        OnMouseMove(300 + (++step & 1), 400);
+        board::OnMouseMove(300 + (++step & 1), 400);
     }
     recorder.stop();
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -15,26 +15,26 @@
 
 namespace {
 
-std::vector<WordEntry> starterWords() {
+std::vector<wordlist::WordEntry> starterWords() {
     std::ifstream in(TORVEX_CONTENT_DIR "/words.txt", std::ios::binary);
     platform::Archive archive = platform::Archive::loading(in);
-    LoadWordList(archive);
-    return {&theWordList[1], &theWordList[kWordCount + 1]};
+    wordlist::LoadWordList(archive);
+    return {&wordlist::theWordList[1], &wordlist::theWordList[wordlist::kWordCount + 1]};
 }
 
 void BM_LookUpWordEmoji(benchmark::State& state) {
     const auto words = starterWords();
     std::size_t next = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(WordEmoji(words[next++ % words.size()]));
+        benchmark::DoNotOptimize(rewards::WordEmoji(words[next++ % words.size()]));
 }
 BENCHMARK(BM_LookUpWordEmoji)->Unit(benchmark::kMicrosecond);
 
 // The first picture also loads the colour emoji font: reported as first_ms.
 void BM_DrawWordPicture(benchmark::State& state) {
     std::vector<std::string> emoji;
-    for (const WordEntry& word : starterWords())
-        emoji.push_back(WordEmoji(word).value_or(""));
+    for (const wordlist::WordEntry& word : starterWords())
+        emoji.push_back(rewards::WordEmoji(word).value_or(""));
     QElapsedTimer first;
     first.start();
     gfx::drawEmojiPicture(emoji.back(), 0);
@@ -47,7 +47,7 @@ BENCHMARK(BM_DrawWordPicture)->Unit(benchmark::kMillisecond);
 
 void BM_SpeakReading(benchmark::State& state) {
     std::vector<std::string> readings;
-    for (const WordEntry& word : starterWords())
+    for (const wordlist::WordEntry& word : starterWords())
         readings.push_back(platform::sjisToUtf8Lossy(word.reading));
     std::size_t next = 0;
     for (auto _ : state)

@@ -20,18 +20,18 @@ int messagesShown = 0;
 void load(std::string_view bytes) {
     std::istringstream in{std::string(bytes)};
     platform::Archive archive = platform::Archive::loading(in);
-    LoadWordList(archive);
+    wordlist::LoadWordList(archive);
 }
 
 std::string store() {
     std::ostringstream out;
     platform::Archive archive = platform::Archive::storing(out);
-    StoreWordList(archive);
+    wordlist::StoreWordList(archive);
     return out.str();
 }
 
-bool sameWords(const WordList& a, const WordList& b) {
-    for (int k = 1; k <= kWordCount; ++k)
+bool sameWords(const wordlist::WordList& a, const wordlist::WordList& b) {
+    for (int k = 1; k <= wordlist::kWordCount; ++k)
         if (a.entries[k].kanji != b.entries[k].kanji ||
             a.entries[k].reading != b.entries[k].reading ||
             a.entries[k].english != b.entries[k].english)
@@ -39,10 +39,10 @@ bool sameWords(const WordList& a, const WordList& b) {
     return true;
 }
 
-bool wellFormed(const WordList& list) {
-    for (int k = 1; k <= kWordCount; ++k) {
-        const WordEntry& e = list.entries[k];
-        if (e.kanji.size() > kMaxKanjiBytes)
+bool wellFormed(const wordlist::WordList& list) {
+    for (int k = 1; k <= wordlist::kWordCount; ++k) {
+        const wordlist::WordEntry& e = list.entries[k];
+        if (e.kanji.size() > wordlist::kMaxKanjiBytes)
             return false;
         for (const std::string* text : {&e.kanji, &e.reading, &e.english})
             if (text->find_first_of("\r\n") != std::string::npos)
@@ -54,7 +54,7 @@ bool wellFormed(const WordList& list) {
 // The input up to the end of its 150th line: what a store must give back.
 std::string_view linesRead(std::string_view bytes) {
     std::size_t at = 0;
-    for (int line = 0; line < 3 * kWordCount && at < bytes.size(); ++line) {
+    for (int line = 0; line < 3 * wordlist::kWordCount && at < bytes.size(); ++line) {
         at = bytes.find_first_of("\r\n", at);
         if (at == std::string_view::npos)
             return bytes;
@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     messagesShown = 0;
     load({reinterpret_cast<const char*>(data), size});
     require(messagesShown <= 1, "one message at most per load");
-    require(wellFormed(theWordList), "no kanji over 8 bytes and no line break in a text");
-    const WordList loaded = theWordList;
+    require(wellFormed(wordlist::theWordList), "no kanji over 8 bytes and no line break in a text");
+    const wordlist::WordList loaded = wordlist::theWordList;
     const int messagesOfTheInput = messagesShown;
     const std::string stored = store();
     const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     messagesShown = 0;
     load(stored);
     require(messagesShown == messagesOfTheInput, "a stored list is told about as the input was");
-    require(sameWords(theWordList, loaded), "the stored list loads back unchanged");
+    require(sameWords(wordlist::theWordList, loaded), "the stored list loads back unchanged");
     require(store() == stored, "storing again gives the same bytes");
     return 0;
 }

@@ -12,23 +12,27 @@
 
 #include <utility>
 
+namespace app {
+
+using board::thePuzzle;
+
 // Each newly solved word is kept at once: a run cut short loses no mark.
 BoardPlayer::BoardPlayer() {
-    setWordListPlayer(this);
-    SetWordMarkedHook([] {
+    wordlist::setWordListPlayer(this);
+    board::SetWordMarkedHook([] {
         if (const platform::Document* document = platform::theDocument())
             KeepProgress(document->path());
     });
 }
 
 BoardPlayer::~BoardPlayer() {
-    SetWordMarkedHook(nullptr);
-    setWordListPlayer(nullptr);
+    board::SetWordMarkedHook(nullptr);
+    wordlist::setWordListPlayer(nullptr);
 }
 
 // No word solved until the file's kept marks are taken, play from word 1 at the next paint.
 void BoardPlayer::listRead() {
-    for (int k = 1; k <= kWordCount; ++k)
+    for (int k = 1; k <= wordlist::kWordCount; ++k)
         thePuzzle.solvedFlags[k] = 0;
     thePuzzle.currentEntry = 1;
     thePuzzle.listReloaded = 1;
@@ -43,13 +47,13 @@ int BoardPlayer::currentWord() const {
     return thePuzzle.currentEntry;
 }
 
-void BoardPlayer::clearBoard(gfx::Surface& screen) {
-    CoverBoard(screen);
+void BoardPlayer::clearScreen(gfx::Surface& screen) {
+    board::CoverBoard(screen);
 }
 
 // The current word, perhaps just edited, is set up at once.
 void BoardPlayer::editorClosed() {
-    RebuildPuzzle();
+    board::RebuildPuzzle();
 }
 
 void BoardPlayer::documentChanged(const std::string& path) {
@@ -58,3 +62,5 @@ void BoardPlayer::documentChanged(const std::string& path) {
     else
         KeepProgress(path);
 }
+
+} // namespace app

@@ -6,7 +6,9 @@
 
 #include <string>
 
-class BoardPlayer : public WordListPlayer {
+namespace app {
+
+class BoardPlayer : public wordlist::WordListPlayer {
   public:
     BoardPlayer();
     ~BoardPlayer() override;
@@ -16,7 +18,7 @@ class BoardPlayer : public WordListPlayer {
     void listRead() override;
     bool solved(int word) const override;
     int currentWord() const override;
-    void clearBoard(gfx::Surface& screen) override;
+    void clearScreen(gfx::Surface& screen) override;
     void editorClosed() override;
     // The document read, saved or renamed its file: a list just read takes its kept marks, and
     // the marks of a list saved go with its file.
@@ -25,3 +27,5 @@ class BoardPlayer : public WordListPlayer {
   private:
     bool listJustRead_ = false;
 };
+
+} // namespace app

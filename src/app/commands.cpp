@@ -11,6 +11,8 @@
 #include "platform/recent_files.h"
 #include "wordlist/list_screen.h"
 
+namespace app {
+
 namespace {
 
 // The list is read before the save question: saving under a new name reorders it.
@@ -27,8 +29,8 @@ void openRecentFile(platform::Document& document, std::size_t index) {
 
 CommandTable::CommandTable(platform::FrameWindow& frame, platform::Document& document)
     : handlers_{{ID_HELP_USAGE, OnHelpUsage},   {ID_APP_ABOUT, OnAppAbout},
-                {ID_SHOW_PATH, OnShowPath},     {ID_WORD_LIST, OnWordList},
-                {ID_NEXT_WORD, OnNext},         {ID_PREV_WORD, OnBack},
+                {ID_SHOW_PATH, OnShowPath},     {ID_WORD_LIST, wordlist::OnWordList},
+                {ID_NEXT_WORD, board::OnNext},  {ID_PREV_WORD, board::OnBack},
                 {ID_FONT_GOTHIC, OnFontGothic}, {ID_FONT_MINCHO, OnFontMincho},
                 {ID_LEVEL_1, OnLevel1},         {ID_LEVEL_2, OnLevel2},
                 {ID_LEVEL_3, OnLevel3},         {ID_CLEAR_PROGRESS, OnClearProgress}},
@@ -66,3 +68,5 @@ std::optional<bool> CommandTable::checkState(int id) const {
         return mark->second();
     return std::nullopt;
 }
+
+} // namespace app

@@ -11,6 +11,8 @@
 #include <functional>
 #include <map>
 
+namespace app {
+
 // The program's own commands.
 inline constexpr int ID_SHOW_PATH = 32771;
 inline constexpr int ID_WORD_LIST = 32772;
@@ -55,3 +57,5 @@ class CommandTable : public platform::CommandTarget {
     std::map<int, std::function<void()>> handlers_;
     std::map<int, std::function<bool()>> checkMarks_;
 };
+
+} // namespace app

@@ -12,12 +12,14 @@
 
 #include <filesystem>
 
+namespace app {
+
 // The page beside the program's content in the folder of start-up, whatever the current folder
 // is by now. Without a word the command would seem to do nothing: say which file could not be
 // shown.
 void OnHelpUsage() {
     const std::string path =
-        (std::filesystem::path(thePuzzle.workingDirectory) / "読んでね。.html").string();
+        (std::filesystem::path(board::thePuzzle.workingDirectory) / "読んでね。.html").string();
     if (!platform::showHelpPage(path))
         platform::messageBox("説明書が見つからないか、読めません。\n" + path);
 }
@@ -34,3 +36,5 @@ void OnAppAbout() {
 void OnShowPath() {
     platform::messageBox(" トルベのパスは、" + platform::programFilePath() + "　です。　 ");
 }
+
+} // namespace app

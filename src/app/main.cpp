@@ -13,12 +13,12 @@ int main(int argc, char** argv) {
     gfx::FontConfigurationLoader fonts;
     QApplication application(argc, argv);
     fonts.wait();
-    InitialiseToolkit();
+    app::InitialiseToolkit();
     // Lets Wayland desktops match the window to its desktop entry and frog icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvex.Torvex"));
     int status = 1;
     {
-        CTorvexApp app;
+        app::CTorvexApp app;
         std::vector<std::string> arguments;
         for (const QString& argument : QCoreApplication::arguments())
             arguments.push_back(argument.toStdString());

@@ -6,6 +6,8 @@
 
 #include "app/commands.h"
 
+namespace app {
+
 namespace {
 
 using platform::menuCommand;
@@ -66,3 +68,5 @@ void BuildMainFrame(platform::FrameWindow& frame, platform::Document& document) 
     frame.installCommands(menuBar(), accelerators(),
                           std::make_unique<CommandTable>(frame, document));
 }
+
+} // namespace app

@@ -7,4 +7,8 @@
 #include "platform/document.h"
 #include "platform/frame_window.h"
 
+namespace app {
+
 void BuildMainFrame(platform::FrameWindow& frame, platform::Document& document);
+
+} // namespace app

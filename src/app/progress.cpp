@@ -13,13 +13,15 @@
 #include <algorithm>
 #include <vector>
 
+namespace app {
+
 namespace {
 
 constexpr const char* kGroup = "Progress";
 
 // How a word is known in the record; a word with no kanji is none.
 std::string wordKey(int k) {
-    const WordEntry& word = theWordList[k];
+    const wordlist::WordEntry& word = wordlist::theWordList[k];
     if (word.kanji.empty())
         return {};
     return platform::sjisToUtf8Lossy(word.kanji) + '\t' + platform::sjisToUtf8Lossy(word.reading);
@@ -30,9 +32,10 @@ std::string wordKey(int k) {
 void RestoreProgress(const std::string& path) {
     const std::vector<std::string> solved =
         platform::keptList(kGroup, path).value_or(std::vector<std::string>{});
-    for (int k = 1; k <= kWordCount; ++k) {
+    for (int k = 1; k <= wordlist::kWordCount; ++k) {
         const std::string key = wordKey(k);
-        thePuzzle.solvedFlags[k] = !key.empty() && std::ranges::find(solved, key) != solved.end();
+        board::thePuzzle.solvedFlags[k] =
+            !key.empty() && std::ranges::find(solved, key) != solved.end();
     }
 }
 
@@ -40,15 +43,17 @@ void KeepProgress(const std::string& path) {
     if (path.empty())
         return;
     std::vector<std::string> solved;
-    for (int k = 1; k <= kWordCount; ++k)
-        if (const std::string key = wordKey(k); thePuzzle.solvedFlags[k] && !key.empty())
+    for (int k = 1; k <= wordlist::kWordCount; ++k)
+        if (const std::string key = wordKey(k); board::thePuzzle.solvedFlags[k] && !key.empty())
             solved.push_back(key);
     platform::keepList(kGroup, path, solved);
 }
 
 void OnClearProgress() {
-    for (int k = 1; k <= kWordCount; ++k)
-        thePuzzle.solvedFlags[k] = 0;
+    for (int k = 1; k <= wordlist::kWordCount; ++k)
+        board::thePuzzle.solvedFlags[k] = 0;
     if (const platform::Document* document = platform::theDocument())
         KeepProgress(document->path());
 }
+
+} // namespace app

@@ -9,9 +9,13 @@
 // moved. A list without a file (a new one, not yet saved) keeps nothing.
 #include <string>
 
+namespace app {
+
 // Marks the words of the list at `path` that its kept record holds, and only those.
 void RestoreProgress(const std::string& path);
 // Keeps the list's marks as they are now for the file at `path`.
 void KeepProgress(const std::string& path);
 // 設定 → きろくを消す: the marks of the current list go, here and in its record.
 void OnClearProgress();
+
+} // namespace app

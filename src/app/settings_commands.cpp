@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace app {
+
 namespace {
 
 const char* const kGothic = gfx::kFaceGothic;
@@ -21,19 +23,19 @@ const char* const kFaceKey = "Face";
 // A parent's choice shows at once on the word in play and is kept for the next start. The choice
 // already ticked changes nothing: the child's pieces stay where they lie.
 void chooseLevel(int level) {
-    if (level == thePuzzle.difficulty)
+    if (level == board::thePuzzle.difficulty)
         return;
-    thePuzzle.difficulty = level;
+    board::thePuzzle.difficulty = level;
     platform::storeSetting(kLevelKey, std::to_string(level));
-    RebuildShownPuzzle();
+    board::RebuildShownPuzzle();
 }
 
 void chooseFace(const char* face) {
-    if (thePuzzle.fontFace == face)
+    if (board::thePuzzle.fontFace == face)
         return;
-    thePuzzle.fontFace = face;
+    board::thePuzzle.fontFace = face;
     platform::storeSetting(kFaceKey, face);
-    RebuildShownPuzzle();
+    board::RebuildShownPuzzle();
 }
 
 } // namespace
@@ -42,10 +44,10 @@ void chooseFace(const char* face) {
 void LoadSettings() {
     const std::string level = platform::storedSetting(kLevelKey, "");
     if (level == "1" || level == "2" || level == "3")
-        thePuzzle.difficulty = level[0] - '0';
+        board::thePuzzle.difficulty = level[0] - '0';
     const std::string face = platform::storedSetting(kFaceKey, "");
     if (face == kGothic || face == kMincho)
-        thePuzzle.fontFace = face;
+        board::thePuzzle.fontFace = face;
 }
 
 void OnFontGothic() {
@@ -65,17 +67,19 @@ void OnLevel3() {
 }
 
 bool OnUpdateFontGothic() {
-    return thePuzzle.fontFace == kGothic;
+    return board::thePuzzle.fontFace == kGothic;
 }
 bool OnUpdateFontMincho() {
-    return thePuzzle.fontFace == kMincho;
+    return board::thePuzzle.fontFace == kMincho;
 }
 bool OnUpdateLevel1() {
-    return thePuzzle.difficulty == 1;
+    return board::thePuzzle.difficulty == 1;
 }
 bool OnUpdateLevel2() {
-    return thePuzzle.difficulty == 2;
+    return board::thePuzzle.difficulty == 2;
 }
 bool OnUpdateLevel3() {
-    return thePuzzle.difficulty == 3;
+    return board::thePuzzle.difficulty == 3;
 }
+
+} // namespace app

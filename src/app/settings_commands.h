@@ -6,6 +6,8 @@
 // The two settings, the kanji's face and the difficulty, and their check marks. A change sets
 // the word on the board up again at once and is kept in the settings store for the next start.
 
+namespace app {
+
 // Takes the settings kept by an earlier run.
 void LoadSettings();
 
@@ -20,3 +22,5 @@ bool OnUpdateFontMincho();
 bool OnUpdateLevel1();
 bool OnUpdateLevel2();
 bool OnUpdateLevel3();
+
+} // namespace app

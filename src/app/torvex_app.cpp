@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+namespace app {
+
 namespace {
 // The board's drawing reaches x 930 and y 680; the reward flight reaches 945 and 724.
 constexpr int kClientWidth = 945;
@@ -48,7 +50,7 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
     frame_->canClose = [this] { return document_.saveModified(); };
     document_.onModifiedChanged = [this](bool modified) { frame_->setWindowModified(modified); };
     // A child alone must never reach a word with no way on: the last word leads to the first.
-    frame_->childModeChanged = [](bool on) { SetNextAfterLastWord(on); };
+    frame_->childModeChanged = [](bool on) { board::SetNextAfterLastWord(on); };
     std::vector<std::string> files(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
                                    arguments.end());
     const bool child = std::erase(files, kChildOption) > 0;
@@ -65,3 +67,5 @@ bool CTorvexApp::InitInstance(const std::vector<std::string>& arguments) {
     frame_->view().repaint();
     return true;
 }
+
+} // namespace app

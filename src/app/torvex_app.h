@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+namespace app {
+
 class CTorvexApp {
   public:
     CTorvexApp();
@@ -30,12 +32,14 @@ class CTorvexApp {
     void updateCaption();
 
     BoardPlayer player_;
-    Rewards rewards_;
-    CTorvexDoc content_;
+    rewards::Rewards rewards_;
+    wordlist::CTorvexDoc content_;
     platform::Document document_;
-    CTorvexView viewHandler_;
+    board::CTorvexView viewHandler_;
     std::unique_ptr<platform::FrameWindow> frame_;
 };
 
 // Sets up Qt (fonts, settings names) for the game; used by the program and by its tests.
 void InitialiseToolkit();
+
+} // namespace app

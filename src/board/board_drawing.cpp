@@ -9,6 +9,8 @@
 #include "platform/sjis.h"
 #include "wordlist/word_list.h"
 
+namespace board {
+
 namespace {
 constexpr gfx::Rgb kFrameBlue = gfx::rgb(0, 0, 180);
 constexpr gfx::Rgb kGridRed = gfx::rgb(255, 0, 0);
@@ -51,7 +53,8 @@ void DrawGuide(gfx::Surface& surface) {
     const gfx::Font previous = surface.selectFont(gfx::pointFont(1500, thePuzzle.fontFace));
     surface.setTransparent(true);
     surface.setTextColour(kGuideGrey);
-    surface.textOut(kBoardOrigin.x, kBoardOrigin.y, theWordList[thePuzzle.currentEntry].kanji);
+    surface.textOut(kBoardOrigin.x, kBoardOrigin.y,
+                    wordlist::theWordList[thePuzzle.currentEntry].kanji);
     surface.selectFont(previous);
 }
 
@@ -89,3 +92,5 @@ void ClearBoard(gfx::Surface& surface) {
 gfx::Box PieceBox(int g, int j) {
     return {thePuzzle.pieceX[g][j], thePuzzle.pieceY[g][j], kPieceSize, kPieceSize};
 }
+
+} // namespace board

@@ -6,6 +6,8 @@
 // What the board's backdrop and its pieces are drawn with. Drawing only: nothing here acts.
 #include "gfx/surface.h"
 
+namespace board {
+
 // The blue frame round the homes of the played cells.
 void DrawBoardFrame(gfx::Surface& surface);
 // The dotted red lines between the homes; their gaps leave what lies beneath.
@@ -22,3 +24,5 @@ void ClearBoard(gfx::Surface& surface);
 void DrawPiece(gfx::Surface& surface, const gfx::Surface& sheet, int g, int j, int x, int y);
 // Where piece j of cell g lies now.
 gfx::Box PieceBox(int g, int j);
+
+} // namespace board

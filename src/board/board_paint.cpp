@@ -8,6 +8,8 @@
 #include "board/torvex_view.h"
 #include "platform/window.h"
 
+namespace board {
+
 // Whatever asked for the paint (the first show, a resize, an open or a save), the board shows
 // what it showed before; only a list just read is set up first.
 void OnDraw() {
@@ -20,3 +22,5 @@ void OnDraw() {
     }
     ShowBoardAfresh();
 }
+
+} // namespace board

@@ -4,11 +4,13 @@
 
 #include "board/board_rewards.h"
 
+namespace board {
+
 namespace {
 BoardRewards* current = nullptr;
 } // namespace
 
-BoardRewards& boardRewards() {
+BoardRewards& theBoardRewards() {
     static BoardRewards none;
     return current ? *current : none;
 }
@@ -16,3 +18,5 @@ BoardRewards& boardRewards() {
 void setBoardRewards(BoardRewards* rewards) {
     current = rewards;
 }
+
+} // namespace board

@@ -9,6 +9,8 @@
 // none supplied, nothing is rewarded.
 #include "gfx/surface.h"
 
+namespace board {
+
 class BoardRewards {
   public:
     virtual ~BoardRewards() = default;
@@ -18,18 +20,20 @@ class BoardRewards {
     // A piece snapped into its home.
     virtual void pieceSnapped() {}
     // Every piece is home: show and play the reward on the window.
-    virtual void presentCompletion(gfx::WindowSurface&) {}
+    virtual void presentSolve(gfx::WindowSurface&) {}
     // What the backdrop holds of a solved word, the Next button included while it answers.
-    virtual void drawPresentation(gfx::Surface&) {}
+    virtual void drawSolvedWord(gfx::Surface&) {}
     // The reward figure at rest or in flight, and the box it covers.
-    virtual void drawRewardFigure(gfx::Surface&) {}
-    virtual gfx::Box rewardFigureBox() const { return {}; }
+    virtual void drawReward(gfx::Surface&) {}
+    virtual gfx::Box rewardBox() const { return {}; }
     // Where the figure rests whenever it shows: the board's texts keep clear of it.
     virtual gfx::Box figurePlaceAtRest() const { return {}; }
     // A press on the board, before the board's own handling of it.
     virtual void press(int, int) {}
-    virtual void onTimer(int) {}
+    virtual void timerFired(int) {}
 };
 
-BoardRewards& boardRewards();
+BoardRewards& theBoardRewards();
 void setBoardRewards(BoardRewards* rewards); // nullptr: no rewards again
+
+} // namespace board

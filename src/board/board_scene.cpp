@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace board {
+
 namespace {
 
 void drawPuzzleBackdrop(gfx::Surface& target) {
@@ -21,7 +23,7 @@ void drawPuzzleBackdrop(gfx::Surface& target) {
     DrawGuide(target);
     DrawVersionCaption(target);
     DrawStoryCaptions(target);
-    boardRewards().drawPresentation(target);
+    theBoardRewards().drawSolvedWord(target);
 }
 
 bool carryingPiece() {
@@ -63,7 +65,7 @@ void DrawBackdrop(gfx::Surface& target) {
 void DrawMovingThings(gfx::Surface& target) {
     const PuzzleState& s = thePuzzle;
     if (s.scene == BoardScene::Covered)
-        return boardRewards().drawRewardFigure(target);
+        return theBoardRewards().drawReward(target);
     const gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
     if (s.scene == BoardScene::Puzzle)
         for (int g = 1; g <= s.cellCount; ++g)
@@ -71,7 +73,7 @@ void DrawMovingThings(gfx::Surface& target) {
                 if (!carryingPiece() || g != s.selectedCell || j != s.selectedPiece)
                     DrawPiece(target, sheet, g, j, s.pieceX[g][j], s.pieceY[g][j]);
     DrawFiguresAtRest(target);
-    boardRewards().drawRewardFigure(target);
+    theBoardRewards().drawReward(target);
     if (carryingPiece())
         DrawPiece(target, sheet, s.selectedCell, s.selectedPiece,
                   s.pieceX[s.selectedCell][s.selectedPiece],
@@ -133,3 +135,5 @@ void KeepOnBoard(int& x, int& y, int width, int height) {
     x = std::clamp(x, client.left, std::max(client.left, client.right - width));
     y = std::clamp(y, client.top, std::max(client.top, client.bottom - height));
 }
+
+} // namespace board

@@ -9,6 +9,8 @@
 // things on top, and only the areas that changed are sent to the screen.
 #include "gfx/surface.h"
 
+namespace board {
+
 // Everything that does not move, for the current state.
 void DrawBackdrop(gfx::Surface& target);
 // Everything that moves, in its order, within the target's clip.
@@ -28,3 +30,5 @@ void CoverBoard(gfx::Surface& screen);
 // Moves a box of `width` x `height` at (x, y) wholly inside the client area, so whatever is put
 // down there can be picked up again.
 void KeepOnBoard(int& x, int& y, int width, int height);
+
+} // namespace board

@@ -7,6 +7,8 @@
 #include "board/puzzle_state.h"
 #include "gfx/bitmap_set.h"
 
+namespace board {
+
 namespace {
 
 // Cells of the face bitmaps: the first row holds the normal and the distressed face, the
@@ -41,3 +43,5 @@ void DrawCarriedFigure(gfx::Surface& target) {
     if (thePuzzle.draggedFigure > 0)
         drawFace(target, thePuzzle.draggedFigure, kDistressedColumn, 0);
 }
+
+} // namespace board

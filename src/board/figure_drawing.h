@@ -6,6 +6,8 @@
 // How the two companion faces look: the frog (figure 1) and the girl (figure 2).
 #include "gfx/surface.h"
 
+namespace board {
+
 inline constexpr int kFrog = 1;
 inline constexpr int kGirl = 2;
 
@@ -15,3 +17,5 @@ void DrawFiguresAtRest(gfx::Surface& target);
 // The carried face, above everything else; nothing when none is carried.
 void DrawCarriedFigure(gfx::Surface& target);
 gfx::Box FigureBox(int figure);
+
+} // namespace board

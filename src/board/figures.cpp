@@ -8,6 +8,8 @@
 #include "board/figure_drawing.h"
 #include "board/puzzle_state.h"
 
+namespace board {
+
 namespace {
 
 // The pointer keeps the point of the face it grabbed.
@@ -44,3 +46,5 @@ void MoveCarriedFigure(gfx::Surface& window, int x, int y) {
     placeCarriedFigure(x, y);
     RestoreMoved(window, before, FigureBox(thePuzzle.draggedFigure));
 }
+
+} // namespace board

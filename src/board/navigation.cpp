@@ -8,10 +8,14 @@
 #include "board/puzzle_state.h"
 #include "wordlist/word_list.h"
 
+namespace board {
+
+using wordlist::kWordCount;
+
 namespace {
 
 bool hasKanji(int entry) {
-    return !theWordList[entry].kanji.empty();
+    return !wordlist::theWordList[entry].kanji.empty();
 }
 
 // The nearest word with a kanji `step` (1 or -1) words on from `from`, wrapping round the list
@@ -61,3 +65,5 @@ void GoToWordAfterSolved() {
 void SetNextAfterLastWord(bool on) {
     thePuzzle.nextAfterLastWord = on ? 1 : 0;
 }
+
+} // namespace board

@@ -7,6 +7,8 @@
 // of a solved word. Each sets the new word up at once. Words without a kanji are passed over, so
 // a list shorter than 50 words plays in a loop of its own words.
 
+namespace board {
+
 void OnNext();
 void OnBack();
 
@@ -19,3 +21,5 @@ void GoToWordAfterSolved();
 // Whether the last word's Next leads on to the first word (child mode: no dead end). Off by
 // default: the last word shows no Next.
 void SetNextAfterLastWord(bool on);
+
+} // namespace board

@@ -16,6 +16,8 @@
 #include <array>
 #include <cstdlib>
 
+namespace board {
+
 namespace {
 
 // How far, on each axis, a piece may be put down from its home and still snap into it: strictly
@@ -69,7 +71,7 @@ void snapPiece(int g, int j) {
                   s.pieceX[g][j], s.pieceY[g][j])) {
         s.pieceX[g][j] = s.homeX[g][j];
         s.pieceY[g][j] = s.homeY[g][j];
-        boardRewards().pieceSnapped();
+        theBoardRewards().pieceSnapped();
     }
 }
 
@@ -85,16 +87,16 @@ void putDown(gfx::WindowSurface& window, int x, int y) {
     const int wasSolved = s.solvedNow;
     CheckCompletion();
     if (s.solvedNow) {
-        boardRewards().presentCompletion(window);
+        theBoardRewards().presentSolve(window);
     } else if (wasSolved) {
         ShowBoardAfresh(); // taken apart: the Next button goes, the faces stop smiling
     } else {
         RestoreMoved(window, before, PieceBox(g, j));
-        RestoreArea(window, boardRewards().rewardFigureBox());
+        RestoreArea(window, theBoardRewards().rewardBox());
     }
 }
 
-void putDownFigure(gfx::Surface& window, int x, int y) {
+void putDownCarriedFigure(gfx::Surface& window, int x, int y) {
     const gfx::Box before = FigureBox(thePuzzle.draggedFigure);
     PutDownFigure(x, y);
     RestoreArea(window, before);
@@ -119,7 +121,7 @@ void putDownCarried(gfx::WindowSurface& window, int x, int y) {
     if (thePuzzle.selectedPiece > 0)
         putDown(window, x, y);
     else if (thePuzzle.draggedFigure > 0)
-        putDownFigure(window, x, y);
+        putDownCarriedFigure(window, x, y);
 }
 
 } // namespace
@@ -127,7 +129,7 @@ void putDownCarried(gfx::WindowSurface& window, int x, int y) {
 void OnLButtonDown(int x, int y) {
     gfx::WindowSurface window;
     // A press on the Next button goes on, on the new word, to pick up a piece under it.
-    boardRewards().press(x, y);
+    theBoardRewards().press(x, y);
     const bool wasCarrying = carrying();
     if (wasCarrying)
         putDownCarried(window, x, y);
@@ -187,3 +189,5 @@ void CheckCompletion() {
 void SetWordMarkedHook(std::function<void()> hook) {
     wordMarkedHook() = std::move(hook);
 }
+
+} // namespace board

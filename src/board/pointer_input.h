@@ -11,6 +11,8 @@
 
 #include <functional>
 
+namespace board {
+
 void OnLButtonDown(int x, int y);
 void OnMouseMove(int x, int y);
 void OnLButtonUp(int x, int y);
@@ -19,3 +21,5 @@ void OnLButtonUp(int x, int y);
 void CheckCompletion();
 // Called when a solve marks a word that was not marked: the application keeps the marks.
 void SetWordMarkedHook(std::function<void()> hook);
+
+} // namespace board

@@ -12,10 +12,12 @@
 #include "platform/clock_random.h"
 #include "wordlist/word_list.h"
 
+namespace board {
+
 namespace {
 
 const std::string& currentKanji() {
-    return theWordList[thePuzzle.currentEntry].kanji;
+    return wordlist::theWordList[thePuzzle.currentEntry].kanji;
 }
 
 void resetPuzzleFlags() {
@@ -113,7 +115,7 @@ void SetUpPuzzle(gfx::Surface& sheet) {
     std::array<std::array<int, 5>, kMaxCells + 1> ranks{};
     for (int g = 1; g <= thePuzzle.cellCount; ++g)
         shuffleCell(g, ranks[g]);
-    thePuzzle.captionText = theWordList[thePuzzle.currentEntry].reading;
+    thePuzzle.captionText = wordlist::theWordList[thePuzzle.currentEntry].reading;
     DrawKanjiOnSheet(sheet, 1500);
     scatterPieces(ranks);
 }
@@ -125,7 +127,7 @@ void RebuildPuzzle() {
         gfx::Surface sheet(gfx::bitmapSlots()[gfx::kSheetSlot]);
         SetUpPuzzle(sheet);
     }
-    boardRewards().wordSetUp();
+    theBoardRewards().wordSetUp();
     ShowBoardAfresh();
 }
 
@@ -139,3 +141,5 @@ void RebuildShownPuzzle() {
 void SetUpAgainAtNextMove() {
     thePuzzle.repaintPending = 1;
 }
+
+} // namespace board

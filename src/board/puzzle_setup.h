@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <ctime>
 
+namespace board {
+
 // Replaces the piece sheet by a fresh copy of the texture for the current difficulty.
 void LoadSheetTexture();
 // Sets the current word up on the window; the rewards drop what the last word left.
@@ -34,3 +36,5 @@ void DrawKanjiOnSheet(gfx::Surface& sheet, int tenths);
 // Makes the sheet again as it was last made, at the window's present resolution; the pieces
 // stay where they lie.
 void RemakeSheet();
+
+} // namespace board

@@ -8,6 +8,8 @@
 #include "platform/paths.h"
 #include "wordlist/word_list.h"
 
+namespace board {
+
 PuzzleState thePuzzle;
 
 namespace {
@@ -47,7 +49,7 @@ void InitPuzzleState() {
         s.pieceY[1][j] = -100;
     }
     setPieceGeometry();
-    for (int k = 1; k <= kWordCount; ++k)
+    for (int k = 1; k <= wordlist::kWordCount; ++k)
         s.solvedFlags[k] = 0;
 }
 
@@ -59,6 +61,8 @@ int cellCountFor(std::size_t kanjiBytes, int difficulty) {
 }
 
 void ComputeCellCount() {
-    thePuzzle.cellCount =
-        cellCountFor(theWordList[thePuzzle.currentEntry].kanji.size(), thePuzzle.difficulty);
+    thePuzzle.cellCount = cellCountFor(wordlist::theWordList[thePuzzle.currentEntry].kanji.size(),
+                                       thePuzzle.difficulty);
 }
+
+} // namespace board

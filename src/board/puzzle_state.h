@@ -11,6 +11,8 @@
 #include <array>
 #include <string>
 
+namespace board {
+
 inline constexpr int kMaxCells = 4;
 inline constexpr int kPiecesPerCell = 4;
 inline constexpr int kPieceSize = 100;
@@ -92,3 +94,5 @@ void InitPuzzleState();
 // at difficulty 1 or for an empty kanji, and never more than four.
 void ComputeCellCount();
 int cellCountFor(std::size_t kanjiBytes, int difficulty);
+
+} // namespace board

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <string>
 
+namespace board {
+
 namespace {
 
 constexpr gfx::Rgb kFrogLineCyan = gfx::rgb(0, 255, 255);
@@ -61,8 +63,10 @@ Point storyTailAt(std::size_t readingBytes) {
     // The clamp keeps the sum in range for any reading.
     constexpr std::size_t kOutOfSightBytes = 100'000'000;
     const int x = 250 + 13 * static_cast<int>(std::min(readingBytes, kOutOfSightBytes));
-    const gfx::Box figure = boardRewards().figurePlaceAtRest();
+    const gfx::Box figure = theBoardRewards().figurePlaceAtRest();
     if (!figure.empty() && x + kTailWidth + kGapBeforeFigure > figure.x)
         return {kTailRowX, kTailRowY};
     return {x, 50};
 }
+
+} // namespace board

@@ -8,7 +8,11 @@
 #include "board/puzzle_state.h"
 #include "gfx/surface.h"
 
+namespace board {
+
 void DrawStoryCaptions(gfx::Surface& window);
 // Where the tail of the girl's line starts for a reading of `readingBytes` bytes: after the
 // reading, or on the row below when it would reach under the reward figure at rest.
 Point storyTailAt(std::size_t readingBytes);
+
+} // namespace board

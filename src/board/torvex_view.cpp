@@ -9,6 +9,8 @@
 #include "board/puzzle_setup.h"
 #include "board/puzzle_state.h"
 
+namespace board {
+
 CTorvexView::CTorvexView() {
     InitPuzzleState();
 }
@@ -30,9 +32,11 @@ void CTorvexView::onLButtonUp(int x, int y) {
 }
 
 void CTorvexView::onTimer(int id) {
-    boardRewards().onTimer(id);
+    theBoardRewards().timerFired(id);
 }
 
 void CTorvexView::onResolutionChanged() {
     RemakeSheet();
 }
+
+} // namespace board

@@ -6,6 +6,8 @@
 // The board view: the window's messages handed to the game's handlers.
 #include "platform/view.h"
 
+namespace board {
+
 class CTorvexView : public platform::ViewHandler {
   public:
     // Creating the view completes the puzzle state and loads the bitmaps.
@@ -20,3 +22,5 @@ class CTorvexView : public platform::ViewHandler {
 
 // The paint: a list just read is set up; otherwise the board is shown again as it was.
 void OnDraw();
+
+} // namespace board

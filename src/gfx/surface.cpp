@@ -102,8 +102,8 @@ struct TextStamp {
 };
 
 // Null for text wider than the target, which is drawn directly instead.
-const TextStamp* textStamp(const QFont& font, Rgb colour, std::string_view sjis,
-                           const QImage& target) {
+const TextStamp* stampFor(const QFont& font, Rgb colour, std::string_view sjis,
+                          const QImage& target) {
     using Key = std::tuple<QString, Rgb, std::string, double>;
     static std::map<Key, TextStamp> stamps;
     constexpr std::size_t kMaxStamps = 32;
@@ -324,8 +324,8 @@ void Surface::lineTo(int x, int y) {
     moveTo(x, y);
 }
 
-ArcAngles arcAngles(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                    int yEnd) {
+ArcAngles arcAnglesOf(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                      int yEnd) {
     const double cx = (left + right) / 2.0;
     const double cy = (top + bottom) / 2.0;
     // Screen y grows downwards; Qt's angles grow counter-clockwise as seen on screen.
@@ -343,7 +343,7 @@ void Surface::arc(int left, int top, int right, int bottom, int xStart, int ySta
                   int yEnd) {
     if (!painting())
         return;
-    const ArcAngles a = arcAngles(left, top, right, bottom, xStart, yStart, xEnd, yEnd);
+    const ArcAngles a = arcAnglesOf(left, top, right, bottom, xStart, yStart, xEnd, yEnd);
     QPainter& p = painter(QPainter::CompositionMode_SourceOver);
     p.setPen(QPen(toQColor(pen_.colour), pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -359,7 +359,7 @@ void Surface::textOut(int x, int y, std::string_view sjis) {
     QPainter& p = painter(QPainter::CompositionMode_SourceOver);
     const QFont font = toQFont(font_);
     if (transparent_ && !font_.antialiased) {
-        if (const TextStamp* stamp = textStamp(font, textColour_, visible, *target_)) {
+        if (const TextStamp* stamp = stampFor(font, textColour_, visible, *target_)) {
             const QPoint corner = QPoint(x, y) + stamp->offset;
             const QSize size = stamp->image.deviceIndependentSize().toSize();
             inDevicePixels(p);

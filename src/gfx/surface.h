@@ -135,7 +135,7 @@ struct ArcAngles {
     int start16;
     int span16;
 };
-ArcAngles arcAngles(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                    int yEnd);
+ArcAngles arcAnglesOf(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                      int yEnd);
 
 } // namespace gfx

@@ -241,7 +241,7 @@ class SpeechThread {
     std::thread thread_;
 };
 
-SpeechThread& speechThread() {
+SpeechThread& theSpeechThread() {
     static SpeechThread thread;
     return thread;
 }
@@ -249,11 +249,11 @@ SpeechThread& speechThread() {
 } // namespace
 
 void speakInBackground(std::string utf8Text, std::function<void(std::string)> done) {
-    speechThread().request(std::move(utf8Text), std::move(done));
+    theSpeechThread().request(std::move(utf8Text), std::move(done));
 }
 
 void stopSpeech() {
-    speechThread().stop();
+    theSpeechThread().stop();
 }
 
 } // namespace platform

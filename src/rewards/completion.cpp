@@ -17,10 +17,12 @@
 #include "rewards/word_sound.h"
 #include "wordlist/word_list.h"
 
+namespace rewards {
+
 namespace {
 
-const WordEntry& currentWord() {
-    return theWordList[thePuzzle.currentEntry];
+const wordlist::WordEntry& currentWord() {
+    return wordlist::theWordList[board::thePuzzle.currentEntry];
 }
 
 // The gloss is drawn whole, however long: the drawing layer leaves out what cannot be seen.
@@ -35,7 +37,7 @@ void DrawGlossAndBadge(gfx::Surface& target) {
 
 // A word's picture hides the badge; without one, or with an unreadable file, it stays in view.
 void DrawWordPicture(gfx::Surface& target) {
-    const gfx::Surface picture(WordPicture(thePuzzle.currentEntry));
+    const gfx::Surface picture(WordPicture(board::thePuzzle.currentEntry));
     target.bitBlt(20, 380, 300, 300, picture, 0, 0);
 }
 
@@ -52,13 +54,13 @@ void drawNextButton(gfx::Surface& target) {
 } // namespace
 
 bool NextButtonShown() {
-    return theRewards.presentation == Presentation::Whole && thePuzzle.solvedNow &&
-           WordAfterSolved() > 0;
+    return theRewards.presentation == Presentation::Whole && board::thePuzzle.solvedNow &&
+           board::WordAfterSolved() > 0;
 }
 
 void PressNextButton(int x, int y) {
-    if (NextButtonShown() && pressHits(kNextButtonBox, x, y))
-        GoToWordAfterSolved();
+    if (NextButtonShown() && board::pressHits(kNextButtonBox, x, y))
+        board::GoToWordAfterSolved();
 }
 
 void DrawPresentation(gfx::Surface& target) {
@@ -75,14 +77,16 @@ void PresentCompletion(gfx::WindowSurface& window) {
     // The fallback sound holds the thread: the child sees the reward while it plays, and the
     // Next button only once it has ended.
     theRewards.presentation = Presentation::WithoutButton;
-    ShowBoardAfresh();
+    board::ShowBoardAfresh();
     window.showNow();
     PlayWordSound(platform::loadResourceWave(kFallbackWaveId));
     theRewards.presentation = Presentation::Whole;
-    EnsureBackdrop();
+    board::EnsureBackdrop();
     {
         gfx::BackdropSurface backdrop;
         drawNextButton(backdrop);
     }
-    RestoreArea(window, kNextButtonBox);
+    board::RestoreArea(window, kNextButtonBox);
 }
+
+} // namespace rewards

@@ -9,6 +9,8 @@
 // apart.
 #include "gfx/surface.h"
 
+namespace rewards {
+
 // Shows the presentation, plays the word's sound, then shows the Next button.
 void PresentCompletion(gfx::WindowSurface& window);
 // What the backdrop holds of it: the outline, gloss, badge, picture and score once a solve was
@@ -19,3 +21,5 @@ void DrawPresentation(gfx::Surface& target);
 bool NextButtonShown();
 // A press strictly inside the shown Next button goes on to that word.
 void PressNextButton(int x, int y);
+
+} // namespace rewards

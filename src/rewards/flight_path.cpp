@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+namespace rewards {
+
 namespace {
 
 // Pi to ten decimals, as the flight has always been drawn.
@@ -89,3 +91,5 @@ int advanceFlight(FlightState& f, int timerId) {
     phase.move(f, f.time);
     return timerId;
 }
+
+} // namespace rewards

@@ -7,6 +7,8 @@
 // half circle and a logarithmic climb, one phase per flight timer.
 #include "rewards/reward_state.h"
 
+namespace rewards {
+
 constexpr bool isFlightPhase(int timerId) {
     return timerId >= kFirstFlightTimer && timerId <= kLastFlightTimer;
 }
@@ -15,3 +17,5 @@ constexpr bool isFlightPhase(int timerId) {
 // phase once its ticks are spent. Returns the timer to start next with the flight's interval,
 // or 0 when none runs: after the landing, or for an id that is no phase (which stops the flight).
 int advanceFlight(FlightState& flight, int timerId);
+
+} // namespace rewards

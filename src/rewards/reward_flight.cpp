@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <chrono>
 
+namespace rewards {
+
 namespace {
 
 constexpr std::chrono::milliseconds kFirstTick{100};
@@ -57,14 +59,14 @@ void stopFlightTimers() {
 // What the figure flew over comes back from the backdrop as it leaves.
 void drawFlightTick() {
     gfx::WindowSurface window;
-    RestoreMoved(window, theRewards.flight.previous, RewardFigureBox());
+    board::RestoreMoved(window, theRewards.flight.previous, RewardFigureBox());
     theRewards.flight.previous = theRewards.flight.now;
 }
 
 // The figure stays where it landed until the next pointer move sets the word up afresh.
 void land() {
     theRewards.idle = 1;
-    SetUpAgainAtNextMove();
+    board::SetUpAgainAtNextMove();
 }
 
 } // namespace
@@ -90,7 +92,7 @@ void WakeRewardFigure() {
 }
 
 void PressRewardFigure(int x, int y) {
-    if (theRewards.clickable && pressHits(kFigureAtRest, x, y))
+    if (theRewards.clickable && board::pressHits(kFigureAtRest, x, y))
         StartRewardFlight();
 }
 
@@ -125,3 +127,5 @@ void OnTimer(int id) {
     if (isFlightPhase(id))
         drawFlightTick();
 }
+
+} // namespace rewards

@@ -7,6 +7,8 @@
 // four timed phases on the flight timers.
 #include "gfx/surface.h"
 
+namespace rewards {
+
 // The figure where it flies, or at rest while it may be pressed; nothing otherwise.
 void DrawRewardFigure(gfx::Surface& target);
 // Where DrawRewardFigure draws; empty when it draws nothing.
@@ -20,3 +22,5 @@ void StartRewardFlight();
 void ResetRewardFigure();
 // One tick of the flight, for timer `id`.
 void OnTimer(int id);
+
+} // namespace rewards

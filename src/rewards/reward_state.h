@@ -7,6 +7,8 @@
 // word's presentation is on the board. The board knows none of it; it asks the rewards.
 #include "gfx/surface.h"
 
+namespace rewards {
+
 // A frame of the flyer strip, and the figure's box at rest at the top right.
 inline constexpr int kFigureWidth = 80;
 inline constexpr int kFigureHeight = 60;
@@ -37,3 +39,5 @@ struct RewardState {
 };
 
 extern RewardState theRewards;
+
+} // namespace rewards

@@ -9,6 +9,8 @@
 #include "rewards/reward_state.h"
 #include "rewards/word_voice.h"
 
+namespace rewards {
+
 RewardState theRewards;
 
 // The new word starts without a figure or a presentation; it is spoken while the child plays,
@@ -23,19 +25,19 @@ void Rewards::pieceSnapped() {
     WakeRewardFigure();
 }
 
-void Rewards::presentCompletion(gfx::WindowSurface& window) {
+void Rewards::presentSolve(gfx::WindowSurface& window) {
     PresentCompletion(window);
 }
 
-void Rewards::drawPresentation(gfx::Surface& target) {
+void Rewards::drawSolvedWord(gfx::Surface& target) {
     DrawPresentation(target);
 }
 
-void Rewards::drawRewardFigure(gfx::Surface& target) {
+void Rewards::drawReward(gfx::Surface& target) {
     DrawRewardFigure(target);
 }
 
-gfx::Box Rewards::rewardFigureBox() const {
+gfx::Box Rewards::rewardBox() const {
     return RewardFigureBox();
 }
 
@@ -49,6 +51,8 @@ void Rewards::press(int x, int y) {
     PressRewardFigure(x, y);
 }
 
-void Rewards::onTimer(int id) {
+void Rewards::timerFired(int id) {
     OnTimer(id);
 }
+
+} // namespace rewards

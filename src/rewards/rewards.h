@@ -7,20 +7,24 @@
 // Made once by the application; the board calls them while this object lives.
 #include "board/board_rewards.h"
 
-class Rewards final : public BoardRewards {
+namespace rewards {
+
+class Rewards final : public board::BoardRewards {
   public:
-    Rewards() { setBoardRewards(this); }
-    ~Rewards() override { setBoardRewards(nullptr); }
+    Rewards() { board::setBoardRewards(this); }
+    ~Rewards() override { board::setBoardRewards(nullptr); }
     Rewards(const Rewards&) = delete;
     Rewards& operator=(const Rewards&) = delete;
 
     void wordSetUp() override;
     void pieceSnapped() override;
-    void presentCompletion(gfx::WindowSurface& window) override;
-    void drawPresentation(gfx::Surface& target) override;
-    void drawRewardFigure(gfx::Surface& target) override;
-    gfx::Box rewardFigureBox() const override;
+    void presentSolve(gfx::WindowSurface& window) override;
+    void drawSolvedWord(gfx::Surface& target) override;
+    void drawReward(gfx::Surface& target) override;
+    gfx::Box rewardBox() const override;
     gfx::Box figurePlaceAtRest() const override;
     void press(int x, int y) override;
-    void onTimer(int id) override;
+    void timerFired(int id) override;
 };
+
+} // namespace rewards

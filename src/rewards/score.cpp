@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace rewards {
+
 namespace {
 
 constexpr int kDigitSize = 60;
@@ -24,9 +26,9 @@ void drawDigit(gfx::Surface& window, const gfx::Surface& digits, int x, int digi
 } // namespace
 
 int SolvedWordCount() {
-    const auto& flags = thePuzzle.solvedFlags;
-    return static_cast<int>(
-        std::count_if(flags.begin() + 1, flags.begin() + kWordCount + 1, [](int f) { return f; }));
+    const auto& flags = board::thePuzzle.solvedFlags;
+    return static_cast<int>(std::count_if(
+        flags.begin() + 1, flags.begin() + wordlist::kWordCount + 1, [](int f) { return f; }));
 }
 
 void DrawScore(gfx::Surface& window) {
@@ -40,3 +42,5 @@ void DrawScore(gfx::Surface& window) {
     if (count >= 10)
         drawDigit(window, digits, 465, count / 10);
 }
+
+} // namespace rewards

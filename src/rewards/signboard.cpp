@@ -6,13 +6,15 @@
 
 #include "board/puzzle_state.h"
 
+namespace rewards {
+
 namespace {
 constexpr int kRadius = 130;
 constexpr gfx::Rgb kOutlineRed = gfx::rgb(255, 0, 0);
 } // namespace
 
 void DrawSignboard(gfx::Surface& window) {
-    const PuzzleState& s = thePuzzle;
+    const board::PuzzleState& s = board::thePuzzle;
     const int n = s.cellCount;
     // The centres of the two half circles, 25 pixels inside the outer columns of homes.
     const int left = s.homeX[1][3] - 25;
@@ -28,3 +30,5 @@ void DrawSignboard(gfx::Surface& window) {
     window.lineTo(left, bottom);
     window.selectPen(previous);
 }
+
+} // namespace rewards

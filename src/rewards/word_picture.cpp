@@ -14,6 +14,8 @@
 #include <tuple>
 #include <vector>
 
+namespace rewards {
+
 namespace {
 
 std::vector<std::string> split(std::string_view text, char separator) {
@@ -101,7 +103,7 @@ struct Query {
     std::string kanji, reading, gloss;
 };
 
-Query queryOf(const WordEntry& word) {
+Query queryOf(const wordlist::WordEntry& word) {
     return {platform::sjisToUtf8(word.kanji).value_or(""),
             hiragana(platform::sjisToUtf8(word.reading).value_or("")),
             lowerCase(platform::sjisToUtf8(word.english).value_or(""))};
@@ -126,7 +128,7 @@ const Annotation* best(const Query& q, const auto& matches) {
 
 } // namespace
 
-std::optional<std::string> AnnotatedEmoji(const WordEntry& word) {
+std::optional<std::string> AnnotatedEmoji(const wordlist::WordEntry& word) {
     const Query q = queryOf(word);
     const Annotation* found =
         best(q, [&](const Annotation& a) { return contains(a.jaKeywords, q.kanji); });
@@ -142,20 +144,22 @@ std::optional<std::string> AnnotatedEmoji(const WordEntry& word) {
     return found ? std::optional(found->emoji) : std::nullopt;
 }
 
-std::optional<std::string> WordEmoji(const WordEntry& word) {
+std::optional<std::string> WordEmoji(const wordlist::WordEntry& word) {
     const auto chosen = chosenEmoji().find(platform::sjisToUtf8(word.kanji).value_or(""));
     return chosen != chosenEmoji().end() ? std::optional(chosen->second) : AnnotatedEmoji(word);
 }
 
 gfx::BitmapPtr DrawnWordPicture(int entry) {
-    const std::optional<std::string> emoji = WordEmoji(theWordList[entry]);
+    const std::optional<std::string> emoji = WordEmoji(wordlist::theWordList[entry]);
     return emoji ? gfx::drawEmojiPicture(*emoji, entry - 1) : nullptr;
 }
 
 gfx::BitmapPtr WordPicture(int entry) {
-    const auto path = wordFilePath("bmp", theWordList[entry].kanji, ".bmp");
+    const auto path = wordlist::wordFilePath("bmp", wordlist::theWordList[entry].kanji, ".bmp");
     std::error_code error;
     if (path && std::filesystem::exists(*path, error))
         return gfx::loadBitmapFile(*path);
     return DrawnWordPicture(entry);
 }
+
+} // namespace rewards

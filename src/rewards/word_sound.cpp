@@ -17,6 +17,10 @@
 #include <string>
 #include <utility>
 
+namespace rewards {
+
+using board::thePuzzle;
+
 namespace {
 
 // Looked for below the working directory captured at start-up, by its whole name: a name cut
@@ -45,8 +49,8 @@ void PlayWordSound(std::string_view fallbackWave) {
         return;
     }
     // A parent's own file wins over the spoken reading.
-    const platform::DecodedSound own =
-        ownSound(wordFilePath("wav", theWordList[thePuzzle.currentEntry].kanji, ".wav"));
+    const platform::DecodedSound own = ownSound(
+        wordlist::wordFilePath("wav", wordlist::theWordList[thePuzzle.currentEntry].kanji, ".wav"));
     const bool ownFile = !own.empty();
     const bool spoken = !ownFile && WordVoiceExpected();
     if (!(ownFile || spoken) || thePuzzle.firstSolve)
@@ -58,3 +62,5 @@ void PlayWordSound(std::string_view fallbackWave) {
     else if (ownFile)
         platform::playDecodedAsync(own);
 }
+
+} // namespace rewards

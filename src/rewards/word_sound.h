@@ -5,6 +5,8 @@
 #pragma once
 #include <string_view>
 
+namespace rewards {
+
 // The built-in wave heard on a word's first solve and for words without a sound of their own.
 inline constexpr int kFallbackWaveId = 145;
 
@@ -14,3 +16,5 @@ inline constexpr int kFallbackWaveId = 145;
 // or on the word's first solve; then the word's own sound, if any, starts and plays on while the
 // game continues.
 void PlayWordSound(std::string_view fallbackWave);
+
+} // namespace rewards

@@ -10,6 +10,8 @@
 
 #include <string>
 
+namespace rewards {
+
 namespace {
 
 // The reading last asked for and what became of it. A new reading starts a new generation, so
@@ -23,7 +25,7 @@ struct Voice {
 Voice voice;
 
 const std::string& currentReading() {
-    return theWordList[thePuzzle.currentEntry].reading;
+    return wordlist::theWordList[board::thePuzzle.currentEntry].reading;
 }
 
 void voiceReady(unsigned generation, std::string wave) {
@@ -64,3 +66,5 @@ void PlayWordVoice() {
     else
         platform::playWaveImageAsync(voice.wave);
 }
+
+} // namespace rewards

@@ -4,6 +4,8 @@
 // The spoken reading of a word without a sound file of its own, made by the speech synthesiser
 // in the background while the child plays.
 
+namespace rewards {
+
 // Starts speaking the current word's reading unless it is being or has been spoken already.
 void PrepareWordVoice();
 
@@ -13,3 +15,5 @@ bool WordVoiceExpected();
 
 // Plays the current word's reading, now when ready, otherwise as soon as it is.
 void PlayWordVoice();
+
+} // namespace rewards

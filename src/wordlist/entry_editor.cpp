@@ -15,6 +15,8 @@
 #include <charconv>
 #include <filesystem>
 
+namespace wordlist {
+
 namespace {
 
 using platform::DialogRect;
@@ -225,3 +227,5 @@ void CEntryEditDlg::ShowWord(int k) {
     m_reading = theWordList[k].reading;
     m_english = theWordList[k].english;
 }
+
+} // namespace wordlist

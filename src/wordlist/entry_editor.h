@@ -14,6 +14,8 @@ namespace platform {
 struct TakeChange;
 }
 
+namespace wordlist {
+
 enum class EntryField { Kanji, Reading, English, Number };
 
 // The edits' texts, UTF-8.
@@ -56,3 +58,5 @@ class CEntryEditDlg {
     // message when it cannot, the old recording then kept.
     std::optional<std::string> KeepTake(const platform::TakeChange& take) const;
 };
+
+} // namespace wordlist

@@ -13,6 +13,8 @@
 
 #include <tuple>
 
+namespace wordlist {
+
 namespace {
 
 constexpr gfx::Rgb kRed = gfx::rgb(255, 0, 0);
@@ -62,7 +64,7 @@ std::string rowText(const WordEntry& entry) {
 void drawRow(gfx::Surface& screen, const Column& column, int k) {
     static const std::string solvedMark = platform::sjis("○");
     const int y = column.top + kRowStep * (k - column.first);
-    if (wordListPlayer()->solved(k))
+    if (theWordListPlayer()->solved(k))
         drawRed(screen, column.markX, y, solvedMark);
     screen.textOut(column.numberX, y, std::to_string(k));
     screen.textOut(column.textX, y, rowText(theWordList[k]));
@@ -84,7 +86,7 @@ bool sameTexts(const WordEntry& a, const WordEntry& b) {
 // holds asks for a save.
 void editEntry() {
     CEntryEditDlg editor;
-    editor.ShowWord(wordListPlayer()->currentWord());
+    editor.ShowWord(theWordListPlayer()->currentWord());
     editor.wordAt = wordAt;
     if (!editor.DoModal())
         return;
@@ -101,12 +103,14 @@ void editEntry() {
 void OnWordList() {
     {
         gfx::WindowSurface screen;
-        wordListPlayer()->clearBoard(screen);
+        theWordListPlayer()->clearScreen(screen);
         drawListScreen(screen);
         // The editor's loop does not return here until it closes: show the list behind it.
         screen.showNow();
         editEntry();
     }
     // The board comes back with the current word, as edited, set up afresh.
-    wordListPlayer()->editorClosed();
+    theWordListPlayer()->editorClosed();
 }
+
+} // namespace wordlist

@@ -5,4 +5,8 @@
 #pragma once
 // 漢字入力: the list of all 50 words drawn on the board, with the entry editor over it.
 
+namespace wordlist {
+
 void OnWordList();
+
+} // namespace wordlist

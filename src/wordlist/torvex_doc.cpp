@@ -6,6 +6,8 @@
 
 #include "wordlist/word_list.h"
 
+namespace wordlist {
+
 void CTorvexDoc::Serialize(platform::Archive& archive) {
     if (archive.isLoading())
         LoadWordList(archive);
@@ -39,3 +41,5 @@ std::string CTorvexDoc::failureText(const platform::FileFailure& failure) const 
     return failure.path +
            (failure.saving ? " に保存できませんでした。\n" : " を開けませんでした。\n") + reason;
 }
+
+} // namespace wordlist

@@ -4,6 +4,8 @@
 
 #include "platform/sjis.h"
 
+namespace wordlist {
+
 std::optional<std::string> wordFilePath(std::string_view folder, std::string_view kanjiSjis,
                                         std::string_view extension) {
     const std::optional<std::string> name = platform::sjisToUtf8(kanjiSjis);
@@ -12,3 +14,5 @@ std::optional<std::string> wordFilePath(std::string_view folder, std::string_vie
         return std::nullopt;
     return std::string(folder) + "/" + *name + std::string(extension);
 }
+
+} // namespace wordlist

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace wordlist {
+
 WordList theWordList;
 
 namespace {
@@ -203,7 +205,7 @@ std::string_view endBytes(LineEnd end) {
 
 } // namespace
 
-WordListPlayer* wordListPlayer() {
+WordListPlayer* theWordListPlayer() {
     return player;
 }
 
@@ -257,3 +259,5 @@ void StoreWordList(platform::Archive& archive) {
         archive.WriteString(endBytes(previous));
     }
 }
+
+} // namespace wordlist

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+namespace wordlist {
+
 struct WordEntry {
     std::string kanji;
     std::string reading;
@@ -56,3 +58,5 @@ void LoadWordList(platform::Archive& archive);
 // Writes words 1 to 50 in the file's encoding, as kanji LF, reading LF, English CR LF unless
 // the file read had other line ends.
 void StoreWordList(platform::Archive& archive);
+
+} // namespace wordlist

@@ -8,6 +8,8 @@ namespace gfx {
 class Surface;
 }
 
+namespace wordlist {
+
 class WordListPlayer {
   public:
     virtual ~WordListPlayer() = default;
@@ -15,11 +17,13 @@ class WordListPlayer {
     virtual void listRead() = 0;
     virtual bool solved(int word) const = 0;
     virtual int currentWord() const = 0;
-    virtual void clearBoard(gfx::Surface& screen) = 0;
+    virtual void clearScreen(gfx::Surface& screen) = 0;
     // The entry editor closed, perhaps after changing the current word.
     virtual void editorClosed() = 0;
 };
 
 // The player, or nullptr while none is set (the word list's own tests).
-WordListPlayer* wordListPlayer();
+WordListPlayer* theWordListPlayer();
 void setWordListPlayer(WordListPlayer* player);
+
+} // namespace wordlist

@@ -66,7 +66,7 @@ inline std::filesystem::path enterDeepFolder(std::size_t length) {
         deep /= "a-folder-name-of-forty-bytes-or-so-long";
     std::filesystem::create_directories(deep);
     std::filesystem::current_path(deep);
-    thePuzzle.workingDirectory = deep.string();
+    board::thePuzzle.workingDirectory = deep.string();
     return deep;
 }
 

@@ -18,13 +18,13 @@ class PlayBoard : public ::testing::Test {
   protected:
     void openList(const std::vector<std::vector<std::string>>& entries, int difficulty = 1) {
         platform::setClock([] { return std::time_t{1700000000}; });
-        thePuzzle.difficulty = difficulty;
+        board::thePuzzle.difficulty = difficulty;
         game.openWords(entries);
     }
     // Puts piece j of cell g at (x, y) and lets the board be painted as if it had lain there.
     void place(int g, int j, int x, int y) {
-        thePuzzle.pieceX[g][j] = x;
-        thePuzzle.pieceY[g][j] = y;
+        board::thePuzzle.pieceX[g][j] = x;
+        board::thePuzzle.pieceY[g][j] = y;
         game.view().requestPaint(true);
         game.settle();
     }

@@ -15,7 +15,7 @@ namespace rewards_support {
 // a word's picture and sound there.
 class ScratchFolder {
   public:
-    ScratchFolder() { thePuzzle.workingDirectory = path(); }
+    ScratchFolder() { board::thePuzzle.workingDirectory = path(); }
     // Writes a file at a UTF-8 path relative to the folder, making its folders; gives its path.
     std::string write(const std::string& relative, const std::string& bytes) const {
         const std::filesystem::path file = folder_.path() / std::filesystem::u8path(relative);
@@ -36,10 +36,10 @@ class ScratchFolder {
 // Puts every played piece home with two real clicks each, both on the piece's middle: where it
 // lies, then where it belongs.
 inline void solveCurrentWord(testing_support::RunningApp& game) {
-    for (int g = 1; g <= thePuzzle.cellCount; ++g) {
-        for (int j = 1; j <= kPiecesPerCell; ++j) {
-            game.click(thePuzzle.pieceX[g][j] + 50, thePuzzle.pieceY[g][j] + 50);
-            game.click(thePuzzle.homeX[g][j] + 50, thePuzzle.homeY[g][j] + 50);
+    for (int g = 1; g <= board::thePuzzle.cellCount; ++g) {
+        for (int j = 1; j <= board::kPiecesPerCell; ++j) {
+            game.click(board::thePuzzle.pieceX[g][j] + 50, board::thePuzzle.pieceY[g][j] + 50);
+            game.click(board::thePuzzle.homeX[g][j] + 50, board::thePuzzle.homeY[g][j] + 50);
         }
     }
 }

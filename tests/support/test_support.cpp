@@ -21,8 +21,8 @@
 namespace testing_support {
 
 void resetProgramState() {
-    thePuzzle = PuzzleState{};
-    theWordList = WordList{};
+    board::thePuzzle = board::PuzzleState{};
+    wordlist::theWordList = wordlist::WordList{};
     for (auto& slot : gfx::bitmapSlots())
         slot.reset();
     platform::setClock({});
@@ -121,7 +121,7 @@ RunningApp::RunningApp(const std::vector<std::string>& arguments) {
     // Every game starts from the default level and face, whatever an earlier one chose.
     QSettings().remove(QStringLiteral("Settings"));
     resetProgramState();
-    app_ = std::make_unique<CTorvexApp>();
+    app_ = std::make_unique<app::CTorvexApp>();
     app_->InitInstance(arguments);
     // The offscreen screen is smaller than the board; a real window is sized past it here.
     app_->frame().resize(945, 724 + app_->frame().menuBar()->sizeHint().height());
@@ -155,8 +155,8 @@ const QImage& RunningApp::composedAfresh() {
         composed_->setDevicePixelRatio(pixels().devicePixelRatio());
     }
     gfx::Surface target(composed_);
-    DrawBackdrop(target);
-    DrawMovingThings(target);
+    board::DrawBackdrop(target);
+    board::DrawMovingThings(target);
     return *composed_;
 }
 

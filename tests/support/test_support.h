@@ -110,7 +110,7 @@ class RunningApp {
   public:
     explicit RunningApp(const std::vector<std::string>& arguments = {"torvex"});
     ~RunningApp();
-    CTorvexApp& app() { return *app_; }
+    app::CTorvexApp& app() { return *app_; }
     platform::View& view() { return app_->frame().view(); }
     // Opens a list of `entries` (kanji, reading, English in UTF-8) and lets word 1 be set up.
     void openWords(const std::vector<std::vector<std::string>>& entries);
@@ -134,7 +134,7 @@ class RunningApp {
     void settle();
 
   private:
-    std::unique_ptr<CTorvexApp> app_;
+    std::unique_ptr<app::CTorvexApp> app_;
     std::unique_ptr<TempFile> list_;
     std::shared_ptr<QImage> composed_;
 };

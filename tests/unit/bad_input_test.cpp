@@ -15,6 +15,8 @@
 
 #include <cstring>
 
+using namespace wordlist;
+
 namespace {
 
 namespace fs = std::filesystem;

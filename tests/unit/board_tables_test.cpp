@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+using namespace board;
+using namespace rewards;
+
 namespace {
 
 TEST(CellCount, FollowsTheKanjisBytesAndTheLevel) {

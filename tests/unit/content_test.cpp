@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <fstream>
 
+using namespace rewards;
+using namespace wordlist;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -15,6 +15,8 @@
 #include <optional>
 #include <tuple>
 
+using namespace wordlist;
+
 using platform::sjis;
 
 namespace {

@@ -21,6 +21,8 @@
 #include <random>
 #include <sys/resource.h>
 
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <sstream>
 
+using namespace wordlist;
+
 using namespace testing_support;
 using platform::sjis;
 

@@ -23,6 +23,11 @@
 #include <cstdlib>
 #include <sys/resource.h>
 
+using namespace app;
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 namespace {
 
 namespace fs = std::filesystem;

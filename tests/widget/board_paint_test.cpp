@@ -13,6 +13,9 @@
 #include <QMenuBar>
 #include <cmath>
 
+using namespace app;
+using namespace board;
+
 using namespace testing_support;
 
 namespace {

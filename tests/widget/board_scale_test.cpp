@@ -12,6 +12,8 @@
 #include <cmath>
 #include <random>
 
+using namespace board;
+
 namespace testing_support {
 namespace {
 

@@ -14,6 +14,10 @@
 #include <QTest>
 #include <random>
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

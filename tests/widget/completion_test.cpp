@@ -11,6 +11,10 @@
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
 
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 using namespace testing_support;
 using namespace rewards_support;
 

@@ -8,6 +8,8 @@
 #include "support/play_support.h"
 #include "support/rewards_support.h"
 
+using namespace board;
+
 namespace testing_support {
 namespace {
 

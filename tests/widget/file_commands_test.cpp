@@ -23,6 +23,10 @@
 #include <fstream>
 #include <sys/resource.h>
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 using platform::SaveAnswer;
 using platform::sjis;

@@ -26,6 +26,11 @@
 #include <thread>
 #include <tuple>
 
+using namespace app;
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 using namespace testing_support;
 using platform::sjis;
 

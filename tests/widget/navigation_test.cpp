@@ -10,6 +10,10 @@
 #include "platform/sound.h"
 #include "support/rewards_support.h"
 
+using namespace app;
+using namespace board;
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

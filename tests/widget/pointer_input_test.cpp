@@ -11,6 +11,8 @@
 #include <QTest>
 #include <cmath>
 
+using namespace board;
+
 namespace testing_support {
 namespace {
 

@@ -16,6 +16,10 @@
 #include <QPainter>
 #include <chrono>
 
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 using namespace testing_support;
 
 namespace {

@@ -26,6 +26,11 @@
 #include <malloc.h>
 #include <random>
 
+using namespace app;
+using namespace board;
+using namespace rewards;
+using namespace wordlist;
+
 namespace {
 
 using testing_support::RunningApp;

@@ -5,6 +5,9 @@
 // Start-up: captions, the board before and after a word is set up, and a missing file.
 #include "support/test_support.h"
 
+using namespace app;
+using namespace board;
+
 using namespace testing_support;
 
 namespace {

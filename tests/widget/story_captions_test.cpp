@@ -9,6 +9,9 @@
 
 #include <QMenuBar>
 
+using namespace board;
+using namespace wordlist;
+
 namespace testing_support {
 namespace {
 

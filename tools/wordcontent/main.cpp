@@ -40,10 +40,11 @@ bool fail(const std::string& what) {
 // across them: either stops the build.
 bool writePicture(int entry, const fs::path& file) {
     static std::map<std::string, fs::path> drawn; // by emoji
-    const gfx::BitmapPtr picture = DrawnWordPicture(entry);
+    const gfx::BitmapPtr picture = rewards::DrawnWordPicture(entry);
     if (!picture)
         return fail("no emoji for " + file.string() + " (add it to content/pictures.tsv)");
-    const auto [other, isNew] = drawn.emplace(*WordEmoji(theWordList[entry]), file);
+    const auto [other, isNew] =
+        drawn.emplace(*rewards::WordEmoji(wordlist::theWordList[entry]), file);
     if (!isNew)
         return fail(file.string() + " has the emoji of " + other->second.string() +
                     " (choose another in content/pictures.tsv)");
@@ -92,8 +93,8 @@ std::optional<std::string> voiceFault(const std::string& image) {
 // A voice is checked before it is written; a faulty one leaves no file behind, so the next build
 // speaks it again.
 bool writeVoice(int entry, const fs::path& file) {
-    const std::string wave =
-        platform::waveImage(platform::speak(platform::sjisToUtf8Lossy(theWordList[entry].reading)));
+    const std::string wave = platform::waveImage(
+        platform::speak(platform::sjisToUtf8Lossy(wordlist::theWordList[entry].reading)));
     if (wave.empty())
         return fail("no voice for " + file.string() + " (is espeak-ng-data installed?)");
     if (const auto fault = voiceFault(wave)) {
@@ -107,9 +108,9 @@ bool writeVoice(int entry, const fs::path& file) {
 
 bool writeWord(int entry, const fs::path& out) {
     static std::set<std::string> made;
-    const std::string& kanji = theWordList[entry].kanji;
-    const auto picture = wordFilePath("bmp", kanji, ".bmp");
-    const auto voice = wordFilePath("wav", kanji, ".wav");
+    const std::string& kanji = wordlist::theWordList[entry].kanji;
+    const auto picture = wordlist::wordFilePath("bmp", kanji, ".bmp");
+    const auto voice = wordlist::wordFilePath("wav", kanji, ".wav");
     if (!picture || !voice)
         return fail("word " + std::to_string(entry) + " is empty or cannot name a file");
     if (!made.insert(kanji).second)
@@ -124,10 +125,10 @@ bool writeList(const char* list, const fs::path& out) {
     platform::setMessageBoxHook([&](const std::string& text, const std::string&) { told = text; });
     std::ifstream in(list, std::ios::binary);
     platform::Archive archive = platform::Archive::loading(in);
-    LoadWordList(archive);
+    wordlist::LoadWordList(archive);
     if (!told.empty())
         return fail(std::string(list) + ": " + told);
-    for (int entry = 1; entry <= kWordCount; ++entry)
+    for (int entry = 1; entry <= wordlist::kWordCount; ++entry)
         if (!writeWord(entry, out))
             return fail(std::string("in ") + list);
     return true;
