@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Paths a child or a parent takes that lie between the other tests: a press where two faces
-// overlap, and child mode's hint against the clock and a finger.
+// overlap, a short slide, and child mode's hint against the clock and a finger.
 #include "app/commands.h"
 #include "gfx/bitmap_set.h"
 #include "support/play_support.h"
@@ -38,6 +38,19 @@ TEST_F(UserPaths, OfOverlappingFacesThePressTakesTheOneShownThere) {
     const int onTop = shown(kFrog) ? kFrog : kGirl;
     game.click(110, 28);
     EXPECT_EQ(thePuzzle.draggedFigure, onTop);
+}
+
+// A slide of a finger's width is a drag in any direction: released, the piece lies there.
+TEST_F(UserPaths, AShortSlideIsADrag) {
+    const QPoint press(650, 200);
+    for (const QPoint slide : {QPoint(20, 0), QPoint(0, -20)}) {
+        place(1, 1, 600, 150);
+        QTest::mousePress(&game.view(), Qt::LeftButton, {}, press);
+        QTest::mouseMove(&game.view(), press + slide);
+        QTest::mouseRelease(&game.view(), Qt::LeftButton, {}, press + slide);
+        EXPECT_EQ(thePuzzle.selectedPiece, -1);
+        EXPECT_EQ(QPoint(thePuzzle.pieceX[1][1], thePuzzle.pieceY[1][1]), QPoint(600, 150) + slide);
+    }
 }
 
 // The hint stays while the parent reads it, and the child's first press takes it away, by
