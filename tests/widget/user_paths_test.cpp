@@ -40,6 +40,15 @@ TEST_F(UserPaths, OfOverlappingFacesThePressTakesTheOneShownThere) {
     EXPECT_EQ(thePuzzle.draggedFigure, onTop);
 }
 
+// A piece taken from under a face comes to the top while the button is still down.
+TEST_F(UserPaths, APieceTakenFromUnderAFaceShowsOnTopAtOnce) {
+    place(1, 1, 50, -30);
+    QTest::mousePress(&game.view(), Qt::LeftButton, {}, {100, 20});
+    ASSERT_EQ(thePuzzle.selectedPiece, 1);
+    EXPECT_TRUE(game.showsItsState());
+    QTest::mouseRelease(&game.view(), Qt::LeftButton, {}, {100, 20});
+}
+
 // A slide of a finger's width is a drag in any direction: released, the piece lies there.
 TEST_F(UserPaths, AShortSlideIsADrag) {
     const QPoint press(650, 200);
