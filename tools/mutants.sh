@@ -9,41 +9,76 @@
 # The expression must change exactly one line of FILE (others are left out). Each mutant is
 # applied to a scratch copy of the tracked files, the unit and widget tests are built and run, and
 # the mutant counts as killed when the build or any test fails (each group stops at its first
-# failure); each mutant's build and test output is kept as TREE/log-N. The working tree is never
+# failure). A mutant they leave alive also meets the real-X smoke tests, which see what only a
+# real window manager and server show. Mutants are numbered from 1 in file order (comments left
+# out), and mutant N's build and test output is kept as TREE/log-N. The working tree is never
 # changed.
-#   tools/mutants.sh MUTANTS [TREE]    TREE: a scratch build folder (default /tmp/torvex-mutants)
+#   tools/mutants.sh [-r FIRST[-LAST]] [-m REGEX] MUTANTS [TREE]
+#     -r      run only mutants FIRST to LAST (LAST left out: to the end; one number: that one)
+#     -m      run only mutants whose line matches REGEX (grep -E)
+#     TREE    a scratch build folder (default /tmp/torvex-mutants)
 set -euo pipefail
+first=1 last='' match=''
+while getopts r:m: option; do
+  case $option in
+  r) first=${OPTARG%%-*} last=${OPTARG#*-} ;;
+  m) match=$OPTARG ;;
+  *) exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+last=${last:-1000000}
 here=$(cd "$(dirname "$0")/.." && pwd)
 list=$(realpath "$1")
 tree=${2:-/tmp/torvex-mutants}
 copy=$tree/src-copy
+smoke='^smoke_(x11|solve_word|child_mode|child_hold)$'
 rm -rf "$copy"
 mkdir -p "$copy"
 (cd "$here" && git ls-files -z | xargs -0 cp -a --parents -t "$copy")
-cmake -S "$copy" -B "$tree/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$copy" -B "$tree/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+  "${launcher[@]}" >/dev/null
 
-killed=0
-survived=0
+# Builds TARGETS and runs the tests matching PATTERN, stopping at the first failure.
+#   suite_passes PATTERN TARGET...
+suite_passes() {
+  local pattern=$1
+  shift
+  cmake --build "$tree/build" -j"$(nproc)" --target "$@" &&
+    GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" --stop-on-failure -R "$pattern"
+}
+
+killed=0 survived=0 number=0
 while IFS=$'\t' read -r file expression what; do
   [ -z "$file" ] || [ "${file:0:1}" = "#" ] && continue
+  number=$((number + 1))
+  if [ "$number" -lt "$first" ] || [ "$number" -gt "$last" ] ||
+    ! grep -qE -- "$match" <<<"$file	$expression	$what"; then
+    continue
+  fi
   cp "$copy/$file" "$tree/original"
   sed -i "$expression" "$copy/$file"
   changed=$(diff "$tree/original" "$copy/$file" | grep -c '^<' || true)
   if [ "$changed" -ne 1 ]; then
-    echo "not one line ($changed changed), left out: $file $expression"
+    echo "$number  not one line ($changed changed), left out: $file $expression"
     cp "$tree/original" "$copy/$file"
     continue
   fi
-  if cmake --build "$tree/build" -j"$(nproc)" --target unit_tests widget_tests >"$tree/log" 2>&1 &&
-    GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" -R '^(unit|widget)$' >>"$tree/log" 2>&1; then
-    survived=$((survived + 1))
-    echo "SURVIVED  $file: $what"
-  else
+  log=$tree/log-$number
+  if ! suite_passes '^(unit|widget)$' unit_tests widget_tests >"$log" 2>&1; then
     killed=$((killed + 1))
-    echo "killed    $file: $what"
+    echo "$number  killed    $file: $what"
+  elif ! suite_passes "$smoke" torvex >>"$log" 2>&1; then
+    killed=$((killed + 1))
+    echo "$number  killed    $file: $what  (by a smoke test)"
+  else
+    survived=$((survived + 1))
+    echo "$number  SURVIVED  $file: $what"
   fi
-  # Kept so a kill can be traced to the test (or build step) that failed.
-  cp "$tree/log" "$tree/log-$((killed + survived))"
   cp "$tree/original" "$copy/$file"
 done <"$list"
 echo "mutants: $killed killed, $survived survived of $((killed + survived))"
