@@ -4,8 +4,8 @@
 
 // The frame's commands as the user reaches them, through real QActions, real popups and real
 // key presses: the menu bar, its check marks and accelerator keys; new, open, save and the
-// recently-used files, the question about unsaved changes, and a list too large for the memory;
-// help, about and the path message. (Saves that fail are the bad input tests'.)
+// recently-used files, the question about unsaved changes, and the help page. (Saves that fail
+// are the bad input tests'.)
 #include "support/shell_support.h"
 
 #include <QCloseEvent>
