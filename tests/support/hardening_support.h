@@ -3,9 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Helpers of the robustness tests: a named pipe that rescues a reader blocked on it, a working
-// directory of a given length, and the process's memory.
-#include "board/puzzle_state.h"
+// Helpers of the robustness tests: a named pipe that rescues a reader blocked on it, and the
+// bytes of a bitmap file.
 
 #include <QBuffer>
 #include <QColor>
@@ -57,18 +56,6 @@ class NamedPipe {
     std::atomic<bool> rescued_ = false;
     std::jthread rescuer_;
 };
-
-// Makes a folder of at least `length` bytes below the current directory current, and the
-// program's captured working directory.
-inline std::filesystem::path enterDeepFolder(std::size_t length) {
-    std::filesystem::path deep = std::filesystem::current_path();
-    while (deep.string().size() < length)
-        deep /= "a-folder-name-of-forty-bytes-or-so-long";
-    std::filesystem::create_directories(deep);
-    std::filesystem::current_path(deep);
-    board::thePuzzle.workingDirectory = deep.string();
-    return deep;
-}
 
 // The bytes of a Windows bitmap file of one colour.
 inline std::string bitmapFileBytes(int width, int height, QColor colour) {

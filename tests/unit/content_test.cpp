@@ -57,8 +57,6 @@ TEST(WordEmoji, IsFoundByKanjiThenReadingThenGloss) {
     const auto words = starterWords();
     const auto found = std::ranges::count_if(words, [](auto& w) { return !!AnnotatedEmoji(w); });
     EXPECT_GE(found, 45);
-    std::printf("The annotations alone find %d of the %zu starter words\n", int(found),
-                words.size());
 }
 
 } // namespace

@@ -78,13 +78,6 @@ TEST_F(WordListFile, EveryEncodingAndLineEndReadsAsTheShiftJisTwinAndStoresBackI
     EXPECT_TRUE(messages.texts.empty());
 }
 
-// A list made from nothing is Shift-JIS with the program's own line ends. (A changed word of a
-// UTF-8 list is written in UTF-8: the file commands' test.)
-TEST_F(WordListFile, ANewListIsShiftJisWithTheProgramsLineEnds) {
-    theWordList[1] = {sjis("犬"), sjis("いぬ"), "dog"};
-    EXPECT_EQ(store(), wordListBytes({{"犬", "いぬ", "dog"}}));
-}
-
 // A short file is filled out to its 150 lines with the one kind of end it used throughout, else
 // with the program's own; a lone CR before an empty line stays a CR, or the two would read back as
 // one CR LF.

@@ -2,13 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Bad inputs through the running game: list files that are no files, a 300-byte working
-// directory, texts of 1,000 bytes and of a megabyte in the editor, saves that cannot be written,
-// and a save cut off by the process being killed.
-#include "platform/resources.h"
-#include "rewards/word_sound.h"
+// Bad inputs through the running game: list files that are no files, saves that cannot be
+// written, and a save cut off by the process being killed.
 #include "support/hardening_support.h"
-#include "support/rewards_support.h"
 #include "support/shell_support.h"
 
 #include <QProcess>
@@ -19,7 +15,6 @@
 
 using namespace app;
 using namespace board;
-using namespace rewards;
 using namespace wordlist;
 
 namespace {
@@ -29,7 +24,6 @@ using namespace std::chrono_literals;
 using namespace std::string_literals;
 using namespace testing_support;
 
-constexpr gfx::Rgb kGreen = gfx::rgb(0, 128, 0);
 constexpr const char* kSaveOver = "TORVEX_TEST_SAVE_OVER";
 
 class BadInput : public ::testing::Test {
@@ -58,45 +52,6 @@ TEST_F(BadInput, WhatCannotBeReadOrIsNoFileIsRefusedWithoutBeingRead) {
         EXPECT_EQ(thePuzzle.solvedFlags[1], 1) << path;
     }
     EXPECT_FALSE(pipe.rescued());
-}
-
-TEST_F(BadInput, PictureAndSoundAreFoundBelowA300ByteWorkingDirectory) {
-    platform::openAudio();
-    game.openWords({{"山"}});
-    const rewards_support::ScratchFolder scratch;
-    const fs::path deep = hardening::enterDeepFolder(300);
-    const std::string below = fs::relative(deep, scratch.path()).string();
-    scratch.write(below + "/bmp/山.bmp",
-                  hardening::bitmapFileBytes(300, 300, QColor::fromRgb(kGreen)));
-    scratch.write(below + "/wav/山.wav", platform::loadResourceWave(kFallbackWaveId));
-    thePuzzle.solvedFlags[1] = 1;
-    thePuzzle.firstSolve = 0;
-    RebuildPuzzle();
-    // The word's own sound is found and plays on after the click.
-    rewards_support::solveCurrentWord(game);
-    EXPECT_TRUE(platform::audioBusy());
-    EXPECT_EQ(game.pixel(200, 600), kGreen);
-}
-
-// A text is shown whole in its edit, so OK without a change gives every byte back, however long.
-TEST_F(BadInput, TextsOfAThousandBytesAndOfAMegabyteSurviveTheEditorsOk) {
-    const std::string kana = QString(500, u'あ').toStdString();
-    const std::vector<std::vector<std::string>> words = {
-        {"山", kana, std::string(1000, 'g')},
-        {"川", std::string(1 << 20, 'r'), std::string(1 << 20, 'e')}};
-    game.openWords(words);
-    platform::setModalHook([](QDialog& dialog) {
-        dialog.findChild<QPushButton*>("ok")->click();
-        return dialog.result();
-    });
-    for (int entry = 1; entry <= 2; ++entry) {
-        thePuzzle.currentEntry = entry;
-        game.app().frame().sendCommand(ID_WORD_LIST);
-        game.move(600, 300 + entry);
-        EXPECT_EQ(theWordList[entry].reading, platform::sjis(words[entry - 1][1])) << entry;
-        EXPECT_EQ(theWordList[entry].english, words[entry - 1][2]) << entry;
-        EXPECT_TRUE(messages.texts.empty());
-    }
 }
 
 // Saves that fail leave the old file whole: where no file can be made (in /proc even root

@@ -10,9 +10,7 @@
 #include "support/shell_support.h"
 #include "wordlist/list_screen.h"
 
-#include <QClipboard>
 #include <QLineEdit>
-#include <thread>
 
 using namespace app;
 using namespace board;
@@ -54,24 +52,13 @@ class ListScreen : public ::testing::Test {
     MessageRecorder messages;
 };
 
-// Rows lie 18 apart from y 38 on the left and y 36 on the right; red marks stand only beside
-// solved words, and the reminder below the list is red.
-TEST_F(ListScreen, RowsLieEighteenApartAndRedMarksStandBesideSolvedWordsOnly) {
-    for (int k : {1, 30, 31, 50})
-        theWordList[k] = {sjis("山"), "", ""};
+// Red marks stand only beside solved words, on their rows 18 apart from y 38 on the left and
+// from y 36 on the right; the reminder below the list is red.
+TEST_F(ListScreen, RedMarksStandBesideSolvedWordsOnly) {
     thePuzzle.solvedFlags[3] = 1;
     thePuzzle.solvedFlags[40] = 1;
     QImage shot; // the window as it stands behind the editor
     runWordList([&](QDialog&) { shot = game.pixels().copy(); });
-    const auto rowInk = [&](int x, int top) {
-        return inkBounds(shot, QRect(x, top - 2, 340, 20), notWhite).value_or(QRect()).top();
-    };
-    const int first = rowInk(50, 38);
-    EXPECT_GE(first, 38);
-    EXPECT_LT(first, 38 + 18);
-    EXPECT_EQ(rowInk(50, 560), first + 560 - 38);
-    EXPECT_EQ(rowInk(450, 36), first - 2);
-    EXPECT_EQ(rowInk(450, 378), first + 378 - 38);
     for (const auto& [x, top] : {std::pair(10, 38 + 2 * 18), std::pair(410, 36 + 9 * 18)}) {
         const auto mark = inkBounds(shot, QRect(x, 30, 20, 555), reddish);
         ASSERT_TRUE(mark) << x;
@@ -81,32 +68,6 @@ TEST_F(ListScreen, RowsLieEighteenApartAndRedMarksStandBesideSolvedWordsOnly) {
     EXPECT_GT(countPixels(shot, QRect(10, 592, 300, 36), reddish), 0);
     EXPECT_EQ(countPixels(shot, QRect(30, 15, 380, 570), reddish), 0);
     EXPECT_EQ(countPixels(shot, QRect(430, 15, 515, 570), reddish), 0);
-}
-
-// At its place from the board's origin, (230, 268) dialog units for a box of 206 x 175, not
-// centred; access keys and Tab move through the edits in order.
-TEST_F(ListScreen, EditorStandsAtItsPlaceAndItsKeysMoveThroughTheEdits) {
-    runWordList([&](QDialog& dialog) {
-        const QPoint offset = dialog.pos() - game.view().mapToGlobal(QPoint(0, 0));
-        EXPECT_NEAR(offset.x(), dialog.width() * 230 / 206, 2);
-        EXPECT_NEAR(offset.y(), dialog.height() * 268 / 175, 2);
-        // Access keys reach only the active window; the frame's own activation may come late.
-        for (int i = 0; i < 20 && !dialog.isActiveWindow(); ++i) {
-            dialog.activateWindow();
-            QTest::qWait(10);
-        }
-        ASSERT_TRUE(dialog.isActiveWindow());
-        for (const auto& [key, name] :
-             {std::pair(Qt::Key_N, "number"), std::pair(Qt::Key_E, "english"),
-              std::pair(Qt::Key_Y, "reading"), std::pair(Qt::Key_K, "kanji")}) {
-            QTest::keyClick(&dialog, key, Qt::AltModifier);
-            EXPECT_EQ(dialog.focusWidget(), &edit(dialog, name)) << name;
-        }
-        for (const char* next : {"reading", "english", "number", "ok"}) {
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(dialog.focusWidget()->objectName(), next);
-        }
-    });
 }
 
 // A refused text keeps the editor open with the focus on its field (one per field here; which
@@ -140,25 +101,6 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(theWordList[3].english, "sea");
     EXPECT_EQ(thePuzzle.currentEntry, 3);
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
-}
-
-// The kanji edit takes no ninth byte, typed or pasted.
-TEST_F(ListScreen, TheKanjiEditTakesEightBytes) {
-    runWordList([&](QDialog& dialog) {
-        QLineEdit& kanji = edit(dialog, "kanji");
-        kanji.clear();
-        for (const char* typed : {"漢", "漢", "漢"})
-            QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8(typed),
-                                {});
-        for (const char* pasted : {"abc", "ab"}) {
-            QApplication::clipboard()->setText(pasted);
-            kanji.paste();
-        }
-        QTest::sendKeyEvent(QTest::Click, &kanji, Qt::Key_unknown, QString::fromUtf8("字"), {});
-        QTest::keyClick(&kanji, Qt::Key_X);
-        EXPECT_EQ(kanji.text(), QString::fromUtf8("漢漢漢ab"));
-        press(dialog, "cancel");
-    });
 }
 
 // While the editor is open a click on a row of the list shows that word and its number, on a
@@ -234,15 +176,6 @@ TEST_F(ListScreen, OnlyAChangedSavedWordMarksTheListModified) {
     EXPECT_EQ(game.pixel(60, 200), kFrameBlue);
 }
 
-// The voice is made on the speech thread: events are let in until it plays, for at most 10 s.
-bool voiceHeard() {
-    for (int i = 0; i < 1000 && !platform::audioBusy(); ++i) {
-        QApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return platform::audioBusy();
-}
-
 // A word the parent types in shows its emoji and speaks its reading when the child solves it,
 // with no file made by hand; the parent's own picture still wins.
 TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
@@ -258,7 +191,8 @@ TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
     thePuzzle.firstSolve = 0;
     thePuzzle.solvedFlags[1] = 1; // solved before: no chime, only the word's voice
     rewards_support::solveCurrentWord(game);
-    EXPECT_TRUE(voiceHeard());
+    // The voice is made on the speech thread: events are let in until it plays.
+    EXPECT_TRUE(QTest::qWaitFor([] { return platform::audioBusy(); }, 10000));
     // The cat's face is yellow to orange, a colour nothing else on the board has.
     EXPECT_GT(countPixels(game.pixels(), {20, 380, 300, 300},
                           [](gfx::Rgb c) {
