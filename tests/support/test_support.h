@@ -93,6 +93,7 @@ class TempFile {
   public:
     explicit TempFile(const std::string& bytes, const std::string& name = "words.txt");
     const std::string& path() const { return path_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
   private:
     TempFolder folder_;
