@@ -37,7 +37,6 @@ TEST_F(Figures, TheFacesShowTheStateOfPlay) {
         EXPECT_TRUE(bothLook(kDistressed)) << figure;
         game.move(x + 300, y + 60);
         EXPECT_TRUE(bothLook(kDistressed)) << figure;
-        EXPECT_TRUE(game.showsItsState());
         game.click(x + 300, y + 60);
         EXPECT_TRUE(bothLook(kNormal)) << figure;
     }
@@ -47,37 +46,6 @@ TEST_F(Figures, TheFacesShowTheStateOfPlay) {
     game.click(800, 500); // Next
     ASSERT_EQ(thePuzzle.currentEntry, 2);
     EXPECT_TRUE(bothLook(kNormal));
-}
-
-// Put down where it was grabbed, a face lands where it lay: it is put down by the grabbed point.
-TEST_F(Figures, AFaceIsGrabbedStrictlyInsideItsBoxAndKeepsTheGrabbedPoint) {
-    const struct {
-        QPoint press;
-        int figure;
-        QPoint offset;
-    } rows[] = {
-        {{85, 20}, -1, {}},  {{86, 20}, kFrog, {1, 20}},  {{124, 20}, kFrog, {39, 20}},
-        {{125, 20}, -1, {}}, {{100, 0}, -1, {}},          {{100, 1}, kFrog, {15, 1}},
-        {{100, 40}, -1, {}}, {{100, 46}, kGirl, {15, 1}}, {{100, 84}, kGirl, {15, 39}},
-        {{100, 85}, -1, {}},
-    };
-    for (const auto& row : rows) {
-        game.click(row.press.x(), row.press.y());
-        EXPECT_EQ(thePuzzle.draggedFigure, row.figure) << row.press.x() << "," << row.press.y();
-        if (row.figure > 0) {
-            EXPECT_EQ(QPoint(thePuzzle.dragOffset.x, thePuzzle.dragOffset.y), row.offset);
-            game.click(row.press.x(), row.press.y()); // down where it was
-        }
-        EXPECT_EQ(at(kFrog), QPoint(85, 0));
-        EXPECT_EQ(at(kGirl), QPoint(85, 45));
-    }
-}
-
-TEST_F(Figures, APieceUnderAFaceIsPickedFirst) {
-    place(1, 1, 50, -30);
-    game.click(100, 20);
-    EXPECT_EQ(thePuzzle.selectedPiece, 1);
-    EXPECT_EQ(thePuzzle.draggedFigure, -1);
 }
 
 } // namespace
