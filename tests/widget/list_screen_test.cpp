@@ -103,12 +103,13 @@ TEST_F(ListScreen, RefusedTextsKeepTheEditorOpenAndOkWritesTheNamedSlotKeepingUn
     EXPECT_EQ(thePuzzle.solvedFlags[7], 1);
 }
 
-// While the editor is open a click on a row of the list shows that word and its number, on a
-// board shown at any scale (a window of 1.44 times the board's size, a child mode's screen); a
-// click beside the rows changes nothing, and the board itself takes no click.
+// While the editor is open a click on a row of the list (the last of each column here) shows
+// that word and its number, on a board shown at any scale (a window of 1.44 times the board's
+// size, a child mode's screen); a click beside the rows changes nothing, and the board itself
+// takes no click.
 TEST_F(ListScreen, AClickOnARowShowsThatWordAtEveryScale) {
-    theWordList[7] = {sjis("川"), sjis("かわ"), "river"};
-    theWordList[40] = {sjis("海"), sjis("うみ"), "sea"};
+    theWordList[30] = {sjis("川"), sjis("かわ"), "river"};
+    theWordList[50] = {sjis("海"), sjis("うみ"), "sea"};
     for (const double scale : {1.0, 1.44, 0.0}) { // 0: child mode
         SCOPED_TRACE(scale);
         if (scale > 0)
@@ -121,9 +122,9 @@ TEST_F(ListScreen, AClickOnARowShowsThatWordAtEveryScale) {
                             (game.view().height() - int(724 * s)) / 2);
         runWordList([&](QDialog& dialog) {
             for (const auto& [x, y, word, number] :
-                 {std::tuple(12, 38 + 6 * 18 + 9, "川", "7"),
-                  std::tuple(900, 36 + 9 * 18 + 2, "海", "40"),
-                  std::tuple(500, 36 + 20 * 18 + 2, "海", "40")}) {
+                 {std::tuple(12, 38 + 29 * 18 + 9, "川", "30"),
+                  std::tuple(900, 36 + 19 * 18 + 2, "海", "50"),
+                  std::tuple(500, 36 + 20 * 18 + 2, "海", "50")}) {
                 game.click(origin.x() + int(x * s), origin.y() + int(y * s));
                 EXPECT_EQ(edit(dialog, "kanji").text().toStdString(), word) << number;
                 EXPECT_EQ(edit(dialog, "number").text().toStdString(), number) << y;
@@ -207,7 +208,8 @@ TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
 }
 
 // The solved marks are kept per list file across runs and belong to their words: after a restart
-// a word moved in the file keeps its mark and a changed one has none; きろくを消す clears them.
+// a word moved in the file keeps its mark and a changed one has none; きろくを消す clears them;
+// one word solved alone is kept as well.
 TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
     const TempFile list(wordListBytes({{"山", "やま", "m"}, {"川", "かわ", "r"}}));
     std::optional<RunningApp> game(std::vector<std::string>{"torvex", list.path()});
@@ -226,6 +228,8 @@ TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
               std::vector({0, 1, 0}));
     choose(game->app().frame(), ID_CLEAR_PROGRESS);
     EXPECT_EQ(marksAfterRestart({}), std::vector({0, 0, 0}));
+    rewards_support::solveCurrentWord(*game); // a single mark is kept too
+    EXPECT_EQ(marksAfterRestart({}), std::vector({1, 0, 0}));
 }
 
 } // namespace

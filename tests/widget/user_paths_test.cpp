@@ -3,15 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Paths a child or a parent takes that lie between the other tests: a press where two faces
-// overlap, a short slide, and child mode's hint against the clock and a finger.
+// overlap, a short slide, a level chosen after a flight, and child mode's hint against the clock
+// and a finger.
 #include "app/commands.h"
 #include "gfx/bitmap_set.h"
+#include "platform/window.h"
+#include "rewards/reward_flight.h"
+#include "rewards/reward_state.h"
 #include "support/play_support.h"
 #include "support/shell_support.h"
 
 #include <QTest>
+#include <chrono>
 
 using namespace board;
+using namespace rewards;
 
 namespace testing_support {
 namespace {
@@ -60,6 +66,27 @@ TEST_F(UserPaths, AShortSlideIsADrag) {
         EXPECT_EQ(thePuzzle.selectedPiece, -1);
         EXPECT_EQ(QPoint(thePuzzle.pieceX[1][1], thePuzzle.pieceY[1][1]), QPoint(600, 150) + slide);
     }
+}
+
+// A level chosen while the landed flight waits for a move is the board the child plays: the next
+// move does not scatter it again (a clock that moves on would scatter elsewhere).
+TEST_F(UserPaths, ALevelChosenAfterAFlightLandedStaysAsShown) {
+    platform::SteadyTime now{};
+    platform::setSteadyClock([&] { return now; });
+    StartRewardFlight();
+    for (int tick = 0; tick < 1000 && theRewards.idle == 0; ++tick) {
+        now += std::chrono::milliseconds(100);
+        for (int id = kFirstFlightTimer; id <= kLastFlightTimer; ++id)
+            if (platform::viewTimerRunning(id))
+                OnTimer(id);
+    }
+    ASSERT_EQ(theRewards.idle, 1);
+    std::time_t seconds = 1700000000;
+    platform::setClock([&] { return seconds++; });
+    choose(game.app().frame(), app::ID_LEVEL_2);
+    const auto scattered = thePuzzle.pieceX;
+    game.move(500, 700);
+    EXPECT_EQ(thePuzzle.pieceX, scattered);
 }
 
 // The hint stays while the parent reads it, and the child's first press takes it away, by
