@@ -10,7 +10,10 @@
 run_in_x11() {
   if [ -z "${XVFB_INSIDE:-}" ]; then
     export XVFB_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768x24}" "$@"
+    # xvfb-run does not wait for its server to exit, and a server still exiting removes its
+    # socket: the next test on the same number would lose its display. A random start keeps
+    # consecutive tests apart.
+    exec xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 ${XVFB_SCREEN:-1024x768x24}" "$@"
   fi
   work=$(mktemp -d)
   others=()
