@@ -75,12 +75,20 @@ void snapPiece(int g, int j) {
     }
 }
 
-void putDown(gfx::WindowSurface& window, int x, int y) {
+// Brings the carried piece to the pointer at (x, y), keeping its grip; returns where it was.
+gfx::Box bringCarriedPiece(int x, int y) {
     PuzzleState& s = thePuzzle;
     const int g = s.selectedCell, j = s.selectedPiece;
     const gfx::Box before = PieceBox(g, j);
     s.pieceX[g][j] = x - s.dragOffset.x;
     s.pieceY[g][j] = y - s.dragOffset.y;
+    return before;
+}
+
+void putDown(gfx::WindowSurface& window, int x, int y) {
+    PuzzleState& s = thePuzzle;
+    const int g = s.selectedCell, j = s.selectedPiece;
+    const gfx::Box before = bringCarriedPiece(x, y);
     KeepOnBoard(s.pieceX[g][j], s.pieceY[g][j], kPieceSize, kPieceSize);
     snapPiece(g, j);
     s.selectedPiece = -1;
@@ -105,12 +113,8 @@ void putDownCarriedFigure(gfx::Surface& window, int x, int y) {
 }
 
 void moveCarriedPiece(gfx::Surface& window, int x, int y) {
-    PuzzleState& s = thePuzzle;
-    const int g = s.selectedCell, j = s.selectedPiece;
-    const gfx::Box before = PieceBox(g, j);
-    s.pieceX[g][j] = x - s.dragOffset.x;
-    s.pieceY[g][j] = y - s.dragOffset.y;
-    RestoreMoved(window, before, PieceBox(g, j));
+    const gfx::Box before = bringCarriedPiece(x, y);
+    RestoreMoved(window, before, PieceBox(thePuzzle.selectedCell, thePuzzle.selectedPiece));
 }
 
 bool carrying() {

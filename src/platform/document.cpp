@@ -89,10 +89,15 @@ std::string Document::title() const {
     return QFileInfo(QString::fromStdString(path_)).fileName().toStdString();
 }
 
-void Document::setPath(const std::string& path) {
+// The document now stands for the file at PATH (none: untitled), as it is stored there.
+bool Document::adopt(const std::string& path) {
     path_ = path;
     if (!path.empty())
         addRecentFile(path);
+    setModified(false);
+    if (onChanged)
+        onChanged();
+    return true;
 }
 
 bool Document::open(const std::string& path) {
@@ -100,11 +105,7 @@ bool Document::open(const std::string& path) {
         messageBox(content_.failureText(*failure));
         return false;
     }
-    setPath(path);
-    setModified(false);
-    if (onChanged)
-        onChanged();
-    return true;
+    return adopt(path);
 }
 
 bool Document::storeTo(const std::string& path) {
@@ -125,11 +126,7 @@ bool Document::storeTo(const std::string& path) {
         messageBox(content_.failureText({true, path, problem, file.errorString().toStdString()}));
         return false;
     }
-    setPath(path);
-    setModified(false);
-    if (onChanged)
-        onChanged();
-    return true;
+    return adopt(path);
 }
 
 void Document::setModified(bool modified) {
@@ -150,11 +147,7 @@ bool Document::saveAs() {
 bool Document::newDocument() {
     if (!saveModified())
         return false;
-    path_.clear();
-    setModified(false);
-    if (onChanged)
-        onChanged();
-    return true;
+    return adopt({});
 }
 
 bool Document::openWithDialog() {

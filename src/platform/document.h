@@ -65,7 +65,7 @@ class Document {
 
   private:
     bool storeTo(const std::string& path);
-    void setPath(const std::string& path);
+    bool adopt(const std::string& path);
 
     DocumentContent& content_;
     std::string untitledName_;
