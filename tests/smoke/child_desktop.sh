@@ -8,17 +8,8 @@
 set -euo pipefail
 program=$(realpath "$1")
 words=$(realpath "$2")
-export XVFB_SCREEN=1920x1080x24
 source "$(dirname "$0")/x11_session.sh"
-run_in_x11 "$0" "$program" "$words"
-cd "$work"
-fail() {
-  echo "child_desktop: $*"
-  cat "$work/game.log"
-  echo "0 passed, 1 failed"
-  exit 1
-}
-now() { echo $(($(date +%s%N) / 1000000)); }
+XVFB_SCREEN=1920x1080x24 run_in_x11 "$0" "$program" "$words"
 # Full screen, focused, on top of the stack and on the first desktop: "kept", else "lost".
 state() {
   local stack
@@ -27,10 +18,9 @@ state() {
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] &&
     [ "$((stack))" = "$window" ] && [ "$(xdotool get_desktop)" = 0 ] && echo kept || echo lost
 }
-reaches() {
-  local until=$(($(now) + $2))
-  until [ "$(state)" = "$1" ]; do [ "$(now)" -lt "$until" ] || return 1; sleep 0.02; done
-}
+# Waits up to MS milliseconds for STATE.
+reaches() { eventually "$2" is "$1"; }
+is() { [ "$(state)" = "$1" ]; }
 # The window manager acts at once on a click; the screen is watched for a second after it.
 keeps() {
   local until=$(($(now) + 1000))
@@ -39,7 +29,8 @@ keeps() {
 
 openbox &
 others+=($!)
-until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do sleep 0.02; done
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+eventually 10000 wm_running || fail "openbox did not start"
 start_game "$program" --child "$words" || fail "no window"
 reaches kept 10000 || fail "not full screen, focused and on top"
 xdotool mousemove 960 540 keydown alt click 4 click 4 click 5 keyup alt
@@ -48,16 +39,18 @@ xdotool keydown alt click 2 keyup alt
 keeps "Alt+middle-click took the screen"
 xmessage -name other "another program" &
 others+=($!)
-until xdotool search --onlyvisible --classname other >/dev/null; do sleep 0.02; done
+eventually 10000 xdotool search --onlyvisible --classname other >/dev/null || fail "no other window"
 reaches kept 2000 || fail "another program's window took the screen"
 keeps "another program's window took the screen"
 echo "child_desktop: Alt+wheel, Alt+middle-click and a new window left the game on top"
 
 xdotool keydown ctrl+alt+q
-until [ "$(xdotool getwindowgeometry "$window" | grep -c 'Geometry: 1920x1080')" = 0 ]; do sleep 0.02; done
+windowed() { [ "$(xdotool getwindowgeometry "$window" | grep -c 'Geometry: 1920x1080')" = 0 ]; }
+eventually 10000 windowed || fail "the hold did not leave child mode"
 xdotool keyup ctrl+alt+q
 # The frame, once the window manager has put it back round the window, lies on the screen.
-until xprop -id "$window" _NET_FRAME_EXTENTS | grep -qE '= [0-9]+, [0-9]+, [1-9]'; do sleep 0.02; done
+framed() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -qE '= [0-9]+, [0-9]+, [1-9]'; }
+eventually 10000 framed || fail "no frame round the window"
 read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | grep -oE '[0-9]+' | tr '\n' ' ')"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] && [ $((X + WIDTH + right)) -le 1920 ] &&

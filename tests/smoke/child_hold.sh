@@ -8,16 +8,8 @@
 set -euo pipefail
 program=$(realpath "$1")
 words=$(realpath "$2")
-export XVFB_SCREEN=1920x1080x24
 source "$(dirname "$0")/x11_session.sh"
-run_in_x11 "$0" "$program" "$words" ${3:-}
-cd "$work"
-fail() {
-  echo "child_hold: $*"
-  cat "$work/game.log"
-  echo "0 passed, 1 failed"
-  exit 1
-}
+XVFB_SCREEN=1920x1080x24 run_in_x11 "$0" "$program" "$words" ${3:-}
 if [ "${3:-}" = loaded ]; then
   for _ in 1 2; do
     yes >/dev/null &
@@ -25,13 +17,10 @@ if [ "${3:-}" = loaded ]; then
   done
 fi
 xset r on
-now() { echo $(($(date +%s%N) / 1000000)); }
 state() { [ "$(xdotool getwindowgeometry "$window" | grep -c 'Geometry: 1920x1080')" = 1 ] && echo full || echo window; }
 # Waits up to MS milliseconds for STATE.
-reaches() {
-  local until=$(($(now) + $2))
-  until [ "$(state)" = "$1" ]; do [ "$(now)" -lt "$until" ] || return 1; sleep 0.02; done
-}
+reaches() { eventually "$2" is "$1"; }
+is() { [ "$(state)" = "$1" ]; }
 # Holds KEYS for MS milliseconds, watching the window: `changed` is how far into the hold it left
 # the state it had (empty: it did not), read until STAY milliseconds after the keys are let go.
 hold() {

@@ -15,30 +15,22 @@ content=$(realpath "$2")
 keep=${3:+$(realpath "$3")}
 source "$(dirname "$0")/x11_session.sh"
 run_in_x11 "$0" "$program" "$content" ${keep:+"$keep"}
-fail() {
-  echo "solve_word: $*"
-  cat "$work/game.log"
-  echo "0 passed, 1 failed"
-  exit 1
-}
 
 cd "$content"
 start_game "$program" "$content/words.txt" || fail "the window never mapped"
-sleep 0.5
 xdotool windowfocus --sync "$window"
 
 shot() { import -window "$window" "$work/shot.png"; }
-# The colour of the screenshot's pixel at window coordinates, as RRGGBB.
-colour_at() { convert "$work/shot.png" -format '%[hex:p{'"$1,$2"'}]' info:- | cut -c1-6; }
 
 # The view lies below the menu bar: find the board frame's top-left corner, which the view draws
 # at (55, 125), to turn the view's coordinates into the window's.
-shot
-origin_y=""
-for y in $(seq 0 200); do
-  [ "$(colour_at 150 "$y")" = 0000B4 ] && { origin_y=$((y - 125)); break; }
-done
-[ -n "$origin_y" ] || fail "no board frame in the window"
+frame_found() {
+  shot
+  column=$(convert "$work/shot.png" -crop 1x201+150+0 +repage txt:-)
+  origin_y=$(sed -nE '/#0000B4/{s/^0,([0-9]+):.*/\1/p;q}' <<<"$column")
+  [ -n "$origin_y" ] && origin_y=$((origin_y - 125))
+}
+eventually 10000 frame_found || fail "no board frame in the window"
 click() { xdotool mousemove --window "$window" "$1" $(($2 + origin_y)) sleep 0.15 click 1 sleep 0.15; }
 # A press at (x1, y1), a move with the button down through the middle to (x2, y2), and a release.
 drag() {
@@ -47,10 +39,9 @@ drag() {
     mousemove --window "$window" "$3" $(($4 + origin_y)) sleep 0.15 mouseup 1 sleep 0.15
 }
 
-# 設定 → 難易度 → 一歳, then つぎへ and もどる, which set the word up again at once.
-xdotool key alt+s sleep 0.2 key Down sleep 0.1 key Right sleep 0.2 key Return sleep 0.2
+# つぎへ and もどる, then 設定 → 難易度 → 一歳, which sets the first word up again at once.
 xdotool key alt+n sleep 0.2 key alt+b sleep 0.2
-xdotool mousemove --window "$window" 600 $((250 + origin_y)) sleep 0.3
+xdotool key alt+s sleep 0.2 key Down sleep 0.1 key Right sleep 0.2 key Return
 
 # Each piece of the first character has its own colour; its home is known from its colour. The
 # kanji's strokes cover part of a piece, so the colour that fills most of its square counts.
@@ -60,7 +51,11 @@ piece_colour() {
     sed -nE 's/^ *([0-9]+):.*#(FF00FF|0000FF|00FFFF|FFFF00) .*/\1 \2/p' | sort -rn | head -n1 |
     cut -d' ' -f2
 }
-shot
+level_one_shown() {
+  shot
+  for x in 20 130 240 350; do [ -n "${home[$(piece_colour "$x" 380)]:-}" ] || return 1; done
+}
+eventually 10000 level_one_shown || fail "no level-one pieces at y 380"
 for x in 20 130 240 350; do
   colour=$(piece_colour "$x" 380)
   [ -n "${home[$colour]:-}" ] || fail "no level-one piece at ($x, 380): colour $colour"
@@ -73,14 +68,15 @@ for x in 20 130 240 350; do
     drag $((x + 50)) 430 $((home_x + 85)) $((home_y + 85))
   fi
 done
-sleep 1.5
 
 # The word's picture, unscaled, with its top-left corner at (20, 380).
-shot
-picture="$content/bmp/犬.bmp"
-convert "$work/shot.png" -crop "300x300+20+$((380 + origin_y))" +repage "$work/picture.png"
-different=$(compare -metric AE "$work/picture.png" "$picture" null: 2>&1 || true)
-[ "$different" = 0 ] || fail "the picture of 犬 is not at (20, 380): $different pixels differ"
+picture_shown() {
+  shot
+  convert "$work/shot.png" -crop "300x300+20+$((380 + origin_y))" +repage "$work/picture.png"
+  different=$(compare -metric AE "$work/picture.png" "$content/bmp/犬.bmp" null: 2>&1 || true)
+  [ "$different" = 0 ]
+}
+eventually 10000 picture_shown || fail "the picture of 犬 is not at (20, 380): $different pixels differ"
 [ -z "$keep" ] || cp "$work/shot.png" "$keep"
 echo "solve_word: solved 犬 and found its picture at (20, 380)"
 echo "1 passed, 0 failed"

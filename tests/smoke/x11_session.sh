@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Shared by the real-X tests: sourced after the script has set `program` and its arguments.
-# run_in_x11 re-runs the calling script inside a fresh Xvfb; start_game starts the program,
-# logging to $work/game.log, and waits for its window, leaving its id in `window`. Processes a
-# script starts besides the game go into `others`, ended with it.
+# run_in_x11 re-runs the calling script inside a fresh Xvfb, in a scratch folder $work;
+# start_game starts the program, logging to $work/game.log, and waits for its window, leaving its
+# id in `window`. Processes a script starts besides the game go into `others`, ended with it.
 
 run_in_x11() {
   if [ -z "${XVFB_INSIDE:-}" ]; then
@@ -19,16 +19,39 @@ run_in_x11() {
   others=()
   trap 'kill "${pid:-0}" "${others[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
   export SDL_AUDIODRIVER=dummy HOME="$work"
+  cd "$work"
+}
+
+now() { echo $(($(date +%s%N) / 1000000)); }
+
+# Runs COMMAND until it succeeds, for at most MS milliseconds: a test waits for what it expects
+# to see, however long a loaded machine takes to show it.
+#   eventually MS COMMAND...
+eventually() {
+  local until=$(($(now) + $1))
+  shift
+  until "$@"; do
+    [ "$(now)" -lt "$until" ] || return 1
+    sleep 0.02
+  done
+}
+
+# Ends the test as failed, showing what the game wrote.
+fail() {
+  echo "$(basename "$0" .sh): $*"
+  cat "$work/game.log" 2>/dev/null || true
+  echo "0 passed, 1 failed"
+  exit 1
 }
 
 start_game() {
   "$@" 2>"$work/game.log" &
   pid=$!
   window=""
-  for _ in $(seq 1 1000); do
-    window=$(xdotool search --onlyvisible --name ' - Torvex$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && return 0
-    sleep 0.01
-  done
-  return 1
+  eventually 10000 game_window_shown
+}
+
+game_window_shown() {
+  window=$(xdotool search --onlyvisible --name ' - Torvex$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ]
 }
