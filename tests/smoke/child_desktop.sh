@@ -33,6 +33,9 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 eventually 10000 wm_running || fail "openbox did not start"
 start_game "$program" --child "$words" || fail "no window"
 reaches kept 10000 || fail "not full screen, focused and on top"
+above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+below_others_allowed() { ! above; }
+above || fail "not kept above other windows"
 xdotool mousemove 960 540 keydown alt click 4 click 4 click 5 keyup alt
 keeps "Alt+wheel took the screen"
 xdotool keydown alt click 2 keyup alt
@@ -51,6 +54,7 @@ xdotool keyup ctrl+alt+q
 # The frame, once the window manager has put it back round the window, lies on the screen.
 framed() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -qE '= [0-9]+, [0-9]+, [1-9]'; }
 eventually 10000 framed || fail "no frame round the window"
+eventually 5000 below_others_allowed || fail "the window is still kept above other windows"
 read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | grep -oE '[0-9]+' | tr '\n' ' ')"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] && [ $((X + WIDTH + right)) -le 1920 ] &&
