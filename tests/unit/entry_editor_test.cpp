@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 #include <tuple>
@@ -65,17 +67,24 @@ TEST(EntryExchange, RefusesTheFirstBadFieldAndTakesTextsWithinTheLimits) {
 }
 
 // Without a window manager nobody hands a new window the keyboard: the editor takes it itself.
-TEST(EntryEditor, TakesTheKeyboardAsItOpens) {
-    QString focused;
+// Its kanji field takes no typing past 8 Shift-JIS bytes: a fifth kanji does not appear.
+TEST(EntryEditor, TakesTheKeyboardAsItOpensAndFourKanjiAtMost) {
+    QString focused, typed;
     platform::setModalHook([&](QDialog& dialog) {
         if (dialog.isActiveWindow() && QApplication::focusWidget())
             focused = QApplication::focusWidget()->objectName();
+        auto* kanji = dialog.findChild<QLineEdit*>("kanji");
+        kanji->clear();
+        for (const QChar c : QString::fromUtf8("漢字漢字漢"))
+            QTest::sendKeyEvent(QTest::Click, kanji, Qt::Key_unknown, c, Qt::NoModifier);
+        typed = kanji->text();
         return int(QDialog::Rejected);
     });
     CEntryEditDlg editor;
     editor.DoModal();
     platform::setModalHook({});
     EXPECT_EQ(focused, "kanji");
+    EXPECT_EQ(typed.toStdString(), "漢字漢字");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 // What a solved word shows and plays, reached through real clicks on the real view.
 #include "platform/resources.h"
+#include "platform/speech.h"
 #include "rewards/word_sound.h"
 #include "support/hardening_support.h"
 #include "support/rewards_support.h"
@@ -37,9 +38,10 @@ class Completion : public ::testing::Test {
     }
     // Sets word `entry` up and solves it with `soundFile` in place (none when empty), holding
     // the built-in wave unless `bytes` are given.
-    void solve(int entry, const std::string& soundFile = "", const char* bytes = nullptr) {
+    void solve(int entry, const std::string& soundFile = "", std::string bytes = {}) {
         if (!soundFile.empty())
-            folder.write(soundFile, bytes ? bytes : platform::loadResourceWave(kFallbackWaveId));
+            folder.write(soundFile,
+                         bytes.empty() ? platform::loadResourceWave(kFallbackWaveId) : bytes);
         thePuzzle.currentEntry = entry;
         RebuildPuzzle();
         solveCurrentWord(game);
@@ -138,7 +140,7 @@ TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
         int entry;
         const char* file; // "": the word has no sound
         int solvedBefore, firstSolveBefore, firstSolveAfter, wordPlaying;
-        const char* bytes = nullptr;
+        const char* bytes = "";
     } rows[] = {
         {1, "", 0, 0, 1, 0},
         {1, "", 1, 0, 0, 0},
@@ -156,6 +158,31 @@ TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
         EXPECT_EQ(thePuzzle.firstSolve, row.firstSolveAfter);
         EXPECT_EQ(platform::audioBusy(), row.wordPlaying != 0);
     }
+}
+
+// A parent's own recording plays instead of the spoken reading: its samples, all of one value the
+// voice never holds, reach the speaker (SDL's disk driver writes what the device plays).
+TEST_F(Completion, AParentsOwnRecordingWinsOverTheSpokenReading) {
+    const std::string speaker = folder.path() + "/speaker.raw";
+    const auto useDriver = [&](const char* driver) {
+        platform::closeAudio();
+        setenv("SDL_AUDIODRIVER", driver, 1);
+        setenv("SDL_DISKAUDIOFILE", speaker.c_str(), 1);
+        setenv("SDL_DISKAUDIODELAY", "1", 1);
+        platform::openAudio();
+    };
+    useDriver("disk");
+    game.openWords({{"山", "やま", "m"}});
+    thePuzzle.solvedFlags[1] = 1; // solved before: no chime first
+    constexpr std::int16_t kOwn = 0x1234;
+    solve(1, "wav/山.wav", platform::waveImage({44100, std::vector<std::int16_t>(22050, kOwn)}));
+    std::string ownRun; // a tenth of a second of it on both channels, as the device plays it
+    for (int i = 0; i < 2 * 4410; ++i)
+        ownRun += {static_cast<char>(kOwn & 0xFF), static_cast<char>(kOwn >> 8)};
+    const bool heard = QTest::qWaitFor(
+        [&] { return fileBytes(speaker).find(ownRun) != std::string::npos; }, 10000);
+    useDriver("dummy");
+    EXPECT_TRUE(heard);
 }
 
 } // namespace

@@ -209,7 +209,7 @@ TEST_F(ListScreen, ATypedWordShowsItsEmojiAndSpeaksItsReading) {
 
 // The solved marks are kept per list file across runs and belong to their words: after a restart
 // a word moved in the file keeps its mark and a changed one has none; きろくを消す clears them;
-// one word solved alone is kept as well.
+// one word solved alone is kept as well, the last word's as any other's.
 TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
     const TempFile list(wordListBytes({{"山", "やま", "m"}, {"川", "かわ", "r"}}));
     std::optional<RunningApp> game(std::vector<std::string>{"torvex", list.path()});
@@ -230,6 +230,15 @@ TEST(Progress, SolvedMarksOutliveARestartFollowTheirWordsAndGoWhenCleared) {
     EXPECT_EQ(marksAfterRestart({}), std::vector({0, 0, 0}));
     rewards_support::solveCurrentWord(*game); // a single mark is kept too
     EXPECT_EQ(marksAfterRestart({}), std::vector({1, 0, 0}));
+    std::vector<std::vector<std::string>> fifty(wordlist::kWordCount, {"木", "き", "t"});
+    fifty.back() = {"川", "かわ", "r"};
+    choose(game->app().frame(), ID_CLEAR_PROGRESS);
+    marksAfterRestart(fifty);
+    thePuzzle.currentEntry = wordlist::kWordCount;
+    RebuildPuzzle();
+    rewards_support::solveCurrentWord(*game);
+    marksAfterRestart({});
+    EXPECT_EQ(thePuzzle.solvedFlags[wordlist::kWordCount], 1);
 }
 
 } // namespace
