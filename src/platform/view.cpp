@@ -50,7 +50,8 @@ QImage windowSizedImage(QSize pixels) {
         return QImage(pixels, QImage::Format_RGB32);
     const auto start = reinterpret_cast<std::uintptr_t>(mapped);
     const std::uintptr_t block = roundUp(start, kHugePage);
-    munmap(mapped, block - start);
+    if (block > start) // nothing to trim when the mapping already starts on a huge page
+        munmap(mapped, block - start);
     munmap(reinterpret_cast<void*>(block + bytes), start + kHugePage - block);
     madvise(reinterpret_cast<void*>(block), bytes, MADV_HUGEPAGE);
     madvise(reinterpret_cast<void*>(block), bytes, MADV_POPULATE_WRITE);
