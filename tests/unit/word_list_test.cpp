@@ -6,6 +6,7 @@
 // end, stores that give back the file read, and what is wrong with a file told in one message.
 #include "platform/archive.h"
 #include "support/test_support.h"
+#include "wordlist/torvex_doc.h"
 
 #include <sstream>
 
@@ -158,6 +159,18 @@ TEST_F(WordListFile, BadFilesAreToldByLineAndStoreBackTheBytesRead) {
                 << row.what << ": " << messages.texts[0];
         }
         EXPECT_TRUE(store().starts_with(row.bytes)) << row.what;
+    }
+}
+
+// A file refused for its permissions names the act that failed: reading it, or writing it.
+TEST(FileFailure, APermissionRefusalNamesTheActRefused) {
+    const CTorvexDoc document;
+    for (const bool saving : {false, true}) {
+        const std::string text = document.failureText(
+            {saving, "/lists/words.txt", platform::FileProblem::NoPermission, {}});
+        EXPECT_NE(text.find(saving ? "に保存できませんでした" : "を開けませんでした"),
+                  std::string::npos);
+        EXPECT_NE(text.find(saving ? "書きこむ許可" : "読む許可"), std::string::npos) << text;
     }
 }
 
