@@ -139,10 +139,15 @@ TEST_F(ChildMode, OnlyTheParentsTwoSecondHoldLeavesAndNoKeyTapOrClickOpensOrWrit
     EXPECT_EQ(theWordList[1].kanji, platform::sjis("猫"));
     EXPECT_EQ(fileBytes(game.listPath()), listBytes);
 
-    // Held a second, the chord does nothing; nor do one finger, a finger in one corner with another
-    // in the middle or the same corner, both corners with a palm on the board, or both corners
-    // too short. Two fingers in opposite corners for three seconds leave, giving the window back.
-    holdChord(1000);
+    // Held a second and a half, the chord does nothing, even when its poll comes past two seconds
+    // while the release could still be taken back; nor do one finger, a finger in one corner with
+    // another in the middle or the same corner, both corners with a palm on the board, or both
+    // corners too short. Two fingers in opposite corners for three seconds leave, giving the
+    // window back.
+    holdChord(1600);
+    now += std::chrono::milliseconds(600);
+    QTest::qWait(120); // the hold's poll runs every 50 ms
+    EXPECT_TRUE(frame().inChildMode());
     const QPoint topLeft(10, 10);
     const QPoint bottomRight(game.view().width() - 10, game.view().height() - 10);
     const QPoint middle(game.view().width() / 2, game.view().height() / 2);
