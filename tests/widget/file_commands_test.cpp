@@ -258,12 +258,14 @@ TEST_F(Commands, UnsavedEditsAreAskedAboutBeforeTheListIsClosedOrReplaced) {
         const bool cancelled = answer == Cancel;
         EXPECT_EQ(question.asked, 1);
         EXPECT_EQ(fileBytes(edited.path()), listOf(answer == Save ? "変" : "山"));
-        if (action == Close || action == Exit)
+        if (action == Close || action == Exit) {
             EXPECT_EQ(closed, !cancelled);
-        else
+        } else {
             EXPECT_EQ(document().path(), cancelled       ? edited.path()
                                          : action == New ? ""
                                                          : other.path());
+            EXPECT_EQ(frame().isWindowModified(), cancelled); // the title's asterisk
+        }
         const bool read = !cancelled && (action == Open || action == Recent);
         EXPECT_EQ(theWordList[1].kanji, sjis(read ? "他" : "変"));
         document().setModified(false);
