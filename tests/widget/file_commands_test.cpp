@@ -270,6 +270,15 @@ TEST_F(Commands, UnsavedEditsAreAskedAboutBeforeTheListIsClosedOrReplaced) {
         EXPECT_EQ(theWordList[1].kanji, sjis(read ? "他" : "変"));
         document().setModified(false);
     }
+    // Answered Save, a save that does not happen (no name given for a new list) keeps the window
+    // and the edit.
+    press(Qt::Key_N);
+    editFirstWord();
+    SaveQuestionScript question(Save);
+    FileDialogScript dialogs;
+    choose(frame(), ID_APP_EXIT);
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_TRUE(frame().isWindowModified());
 }
 
 // Through the open command a UTF-8 list is read whole, to its 150th line, and a save writes the
