@@ -55,6 +55,20 @@ class BoardScale : public PlayBoard {
                   QPoint(thePuzzle.homeX[1][j], thePuzzle.homeY[1][j]));
     }
 
+    // The window surface where the view lies, as the paints since the last change left it,
+    // against the view painted whole afresh: an area left out of an update shows a stale trail.
+    bool screenShowsAFullPaint() {
+        QWidget& view = game.view();
+        QApplication::processEvents();
+        const QPoint corner = view.mapTo(view.window(), QPoint());
+        const QImage shown = view.screen()
+                                 ->grabWindow(view.window()->winId(), corner.x(), corner.y(),
+                                              view.width(), view.height())
+                                 .toImage();
+        const auto rgb = [](const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); };
+        return rgb(shown) == rgb(view.grab().toImage());
+    }
+
     double s = 1;
     QPoint origin;
 };
@@ -76,6 +90,11 @@ TEST_F(BoardScale, TheBoardIsDrawnAtTheDevicePixelsOfEveryScale) {
         EXPECT_NE(at(200, 235), kGridRed); // a gap of the dots, over the home's tint
         carryHome(1, false);
         carryHome(3, scale < 2); // a touch past the offscreen screen's edge finds no window
+        // Piece 4 carried to a new place at each scale leaves no trail on the screen.
+        for (const QPoint p : {QPoint(thePuzzle.pieceX[1][4] + 50, thePuzzle.pieceY[1][4] + 50),
+                               QPoint(int(300 + 200 * scale), 550)})
+            QTest::mouseClick(&game.view(), Qt::LeftButton, {}, onScreen(p.x(), p.y()));
+        EXPECT_TRUE(screenShowsAFullPaint());
         const QImage& sheet = *gfx::bitmapSlots()[gfx::kSheetSlot];
         EXPECT_EQ(sheet.size(), QSize(800, 200) * s);
         EXPECT_TRUE(game.shows(devicePixels(65, 135, 100, 100), sheet, {0, 0}));

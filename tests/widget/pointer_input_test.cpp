@@ -116,6 +116,7 @@ TEST_F(PointerInput, ThingsAreDraggedOrCarriedWithTwoPressesByMouseAndFinger) {
             send(touch, Slide, {430, 200});
             send(touch, Slide, {620, 260});
             EXPECT_EQ(carriedThing(), 1);
+            EXPECT_EQ(corner(), QPoint(600, 230)) << "it follows before it is let go";
             send(touch, Up, {620, 260});
             EXPECT_EQ(carriedThing(), -1);
             EXPECT_EQ(corner(), QPoint(600, 230));
