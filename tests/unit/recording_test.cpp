@@ -89,8 +89,8 @@ std::uint32_t le(const std::string& bytes, std::size_t at, int size) {
     return value;
 }
 
-// OK keeps the take trimmed to the tone (with a little silence round it), at -3 dBFS, as 16-bit
-// PCM that plays; cancel keeps nothing.
+// OK keeps the take trimmed to the tone with a little of the room round it, at -3 dBFS, as
+// 16-bit PCM that plays; cancel keeps nothing.
 TEST_F(Recording, OkKeepsTheTrimmedNormalisedTakeAndCancelNothing) {
     microphone(1.0);
     EXPECT_FALSE(recordAndPress("cancel"));
@@ -103,10 +103,18 @@ TEST_F(Recording, OkKeepsTheTrimmedNormalisedTakeAndCancelNothing) {
     const double seconds = (bytes.size() - 44.0) / le(bytes, 28, 4);
     EXPECT_GT(seconds, 1.0);
     EXPECT_LT(seconds, 1.3);
-    int peak = 0;
-    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
-        peak = std::max(peak, std::abs(static_cast<std::int16_t>(le(bytes, at, 2))));
-    EXPECT_NEAR(peak, 0.708 * 32767, 200);
+    const auto peak = [&](std::size_t from, std::size_t to) {
+        int loudest = 0;
+        for (std::size_t at = from; at + 1 < to; at += 2)
+            loudest = std::max(loudest, std::abs(static_cast<std::int16_t>(le(bytes, at, 2))));
+        return loudest;
+    };
+    EXPECT_NEAR(peak(44, bytes.size()), 0.708 * 32767, 200);
+    // Past the 50 ms of silence the take begins with and before the 100 ms it ends with, 40 ms
+    // of the room on each side of the tone: its first and last sounds are whole.
+    const std::size_t ms = le(bytes, 28, 4) / 1000;
+    EXPECT_LT(peak(44 + 60 * ms, 44 + 85 * ms), 4000);
+    EXPECT_LT(peak(bytes.size() - 130 * ms, bytes.size() - 105 * ms), 4000);
     EXPECT_FALSE(platform::decodeWaveFile(wave.string()).empty());
     EXPECT_TRUE(messages.texts.empty());
 }
@@ -131,6 +139,25 @@ TEST_F(Recording, SilenceAndUnwritableFoldersKeepNothingNew) {
     EXPECT_EQ(fileBytes(wave), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "wav"), {}), 1);
     EXPECT_EQ(messages.texts.size(), 3u);
+}
+
+// A recording kept from before can be erased: けす is offered as the editor opens, and OK then
+// removes the file.
+TEST_F(Recording, AKeptRecordingCanBeErased) {
+    scratch.write("wav/馬.wav", "old");
+    bool offered = false;
+    platform::setModalHook([&](QDialog& dialog) {
+        auto* erase = dialog.findChild<QPushButton*>("erase");
+        offered = erase->isEnabled();
+        erase->click();
+        dialog.findChild<QPushButton*>("ok")->click();
+        return dialog.result();
+    });
+    CEntryEditDlg editor{platform::sjis("馬"), 5, platform::sjis("うま"), "horse", {}};
+    EXPECT_TRUE(editor.DoModal());
+    platform::setModalHook({});
+    EXPECT_TRUE(offered);
+    EXPECT_FALSE(fs::exists(wave));
 }
 
 } // namespace
