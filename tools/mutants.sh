@@ -33,9 +33,12 @@ list=$(realpath "$1")
 tree=${2:-/tmp/torvex-mutants}
 copy=$tree/src-copy
 smoke='^smoke_(x11|solve_word|child_mode|child_hold)$'
-rm -rf "$copy"
+# The copy is brought up to date file by file, and a file that differs gets a new time: a run cut
+# short with a fault in place leaves no object built from it that make would take as current.
 mkdir -p "$copy"
-(cd "$here" && git ls-files -z | xargs -0 cp -a --parents -t "$copy")
+(cd "$here" && git ls-files -z) | while IFS= read -r -d '' file; do
+  cmp -s "$here/$file" "$copy/$file" || { mkdir -p "$(dirname "$copy/$file")" && cp --preserve=mode "$here/$file" "$copy/$file"; }
+done
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
@@ -56,6 +59,12 @@ suite_passes() {
   cmake --build "$tree/build" -j"$(nproc)" --target "$@" &&
     GTEST_FAIL_FAST=1 ctest --test-dir "$tree/build" --stop-on-failure -R "$pattern"
 }
+
+# A fault counts as killed only against a suite that passes without one.
+if ! suite_passes '^(unit|widget)$' unit_tests widget_tests >"$tree/log-baseline" 2>&1; then
+  echo "mutants: the suite fails without a fault (see $tree/log-baseline)"
+  exit 1
+fi
 
 killed=0 survived=0 number=0
 while IFS=$'\t' read -r file expression what; do
