@@ -47,6 +47,8 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
     fs::create_directory(dir.path() + "/folder.bmp");
     const std::string gif =
         QByteArray::fromBase64("R0lGODlhACkAAEIABSwoAAABAAAAAAAAMQAENAAAAg==").toStdString();
+    std::string cutShort = bitmapFileBytes(5, 2, Qt::green); // rows of 15 bytes, padded to 16
+    cutShort.pop_back();
     const struct {
         const char* what;
         std::string path;
@@ -57,6 +59,7 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
         {"4097 high, stored top down", dir.write("tall.bmp", bitmapClaiming(4, -4097)), false},
         {"4097 wide", dir.write("wider.bmp", bitmapFileBytes(4097, 1, Qt::green)), false},
         {"zero bytes", dir.write("empty.bmp", ""), false},
+        {"its last row's padding cut off", dir.write("cut.bmp", cutShort), false},
         {"0 wide", dir.write("flat.bmp", bitmapClaiming(0, 4)), false},
         {"negative width", dir.write("negative.bmp", bitmapClaiming(-4, 4)), false},
         {"2^31 - 1 high", dir.write("highest.bmp", bitmapClaiming(4, INT32_MAX)), false},
