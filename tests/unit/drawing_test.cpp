@@ -4,6 +4,7 @@
 
 // The drawing layer: pens, copies, fonts and text as the board relies on them. Arcs are drawn
 // and checked with the signboard, unantialiased bold text with the story lines.
+#include "gfx/fonts.h"
 #include "gfx/surface.h"
 #include "gfx/text_fit.h"
 #include "platform/sjis.h"
@@ -66,6 +67,20 @@ TEST(Text, VisiblePrefixKeepsWholeCharacters) {
     for (const auto& [room, bytes] : rows)
         EXPECT_EQ(gfx::visiblePrefix(text, room), text.substr(0, bytes)) << room;
     EXPECT_EQ(gfx::visiblePrefix(std::string(1, '\x81'), 3), std::string(1, '\x81'));
+}
+
+// The faces a parent chooses between are two: a kanji comes out differently in 明朝 and in
+// ゴシック, proportional or not.
+TEST(Text, MinchoAndGothicDrawAKanjiDifferently) {
+    const auto drawn = [](const char* face) {
+        const gfx::BitmapPtr image = filled(64, 64);
+        gfx::Surface surface(image);
+        surface.selectFont({face, 56});
+        surface.textOut(4, 4, platform::sjis("永"));
+        return *image;
+    };
+    EXPECT_NE(drawn(gfx::kFaceMincho), drawn(gfx::kFaceGothic));
+    EXPECT_NE(drawn(gfx::kFacePMincho), drawn(gfx::kFacePGothic));
 }
 
 } // namespace
