@@ -74,6 +74,19 @@ TEST_F(PointerInput, ThePiecesReachGrowsForTheYoungest) {
     }
 }
 
+// A word is solved when every piece of every kanji is home: the first kanji whole is not enough.
+TEST_F(PointerInput, AWordIsSolvedOnlyWithEveryKanjiWhole) {
+    openList({{"山川", "やまかわ", "x"}}, 2);
+    ASSERT_EQ(thePuzzle.cellCount, 2);
+    for (int g : {1, 2}) {
+        for (int j = 1; j <= kPiecesPerCell; ++j) {
+            game.click(at(g, j).x() + 50, at(g, j).y() + 50);
+            game.click(thePuzzle.homeX[g][j] + 50, thePuzzle.homeY[g][j] + 50);
+        }
+        EXPECT_EQ(thePuzzle.solvedNow, g == 2 ? 1 : 0) << g;
+    }
+}
+
 // A press, a move of more than a few pixels and a release put a piece or a face down where it
 // is released; a press and release without a move leave it carried until the next press. By
 // mouse and by finger alike.
