@@ -7,6 +7,7 @@
 #include "gfx/fonts.h"
 #include "gfx/surface.h"
 #include "gfx/text_fit.h"
+#include "gfx/word_picture.h"
 #include "platform/sjis.h"
 
 #include <QImage>
@@ -81,6 +82,18 @@ TEST(Text, MinchoAndGothicDrawAKanjiDifferently) {
     };
     EXPECT_NE(drawn(gfx::kFaceMincho), drawn(gfx::kFaceGothic));
     EXPECT_NE(drawn(gfx::kFacePMincho), drawn(gfx::kFacePGothic));
+}
+
+// A drawn word picture stands on a pastel of its frame's colour: light in every channel, but not
+// white.
+TEST(WordPictures, StandOnAPastelOfTheirFramesColour) {
+    for (int colour = 0; colour < 9; ++colour) { // every colour of the palette
+        const gfx::BitmapPtr picture = gfx::drawEmojiPicture("🐱", colour);
+        ASSERT_NE(picture, nullptr);
+        const QColor ground = picture->pixelColor(25, 150); // between the frame and the cat
+        EXPECT_GE(std::min({ground.red(), ground.green(), ground.blue()}), 191) << colour;
+        EXPECT_NE(ground, QColor(Qt::white)) << colour;
+    }
 }
 
 } // namespace
