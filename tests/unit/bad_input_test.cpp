@@ -61,9 +61,7 @@ TEST(Pictures, OnlyWholeBitmapsUpTo4096PixelsEachWayLoad) {
         {"zero bytes", dir.write("empty.bmp", ""), false},
         {"its last row's padding cut off", dir.write("cut.bmp", cutShort), false},
         {"0 wide", dir.write("flat.bmp", bitmapClaiming(0, 4)), false},
-        {"negative width", dir.write("negative.bmp", bitmapClaiming(-4, 4)), false},
         {"2^31 - 1 high", dir.write("highest.bmp", bitmapClaiming(4, INT32_MAX)), false},
-        {"-2^31 high", dir.write("lowest.bmp", bitmapClaiming(4, INT32_MIN)), false},
         {"a GIF whose picture outgrows its header", dir.write("gif.bmp", gif), false},
         {"a folder", dir.path() + "/folder.bmp", false},
     };

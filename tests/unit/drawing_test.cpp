@@ -4,10 +4,8 @@
 
 // The drawing layer: pens, copies, fonts and text as the board relies on them. Arcs are drawn
 // and checked with the signboard, unantialiased bold text with the story lines.
-#include "gfx/fonts.h"
 #include "gfx/surface.h"
 #include "gfx/text_fit.h"
-#include "gfx/word_picture.h"
 #include "platform/sjis.h"
 
 #include <QImage>
@@ -68,32 +66,6 @@ TEST(Text, VisiblePrefixKeepsWholeCharacters) {
     for (const auto& [room, bytes] : rows)
         EXPECT_EQ(gfx::visiblePrefix(text, room), text.substr(0, bytes)) << room;
     EXPECT_EQ(gfx::visiblePrefix(std::string(1, '\x81'), 3), std::string(1, '\x81'));
-}
-
-// The faces a parent chooses between are two: a kanji comes out differently in 明朝 and in
-// ゴシック, proportional or not.
-TEST(Text, MinchoAndGothicDrawAKanjiDifferently) {
-    const auto drawn = [](const char* face) {
-        const gfx::BitmapPtr image = filled(64, 64);
-        gfx::Surface surface(image);
-        surface.selectFont({face, 56});
-        surface.textOut(4, 4, platform::sjis("永"));
-        return *image;
-    };
-    EXPECT_NE(drawn(gfx::kFaceMincho), drawn(gfx::kFaceGothic));
-    EXPECT_NE(drawn(gfx::kFacePMincho), drawn(gfx::kFacePGothic));
-}
-
-// A drawn word picture stands on a pastel of its frame's colour: light in every channel, but not
-// white.
-TEST(WordPictures, StandOnAPastelOfTheirFramesColour) {
-    for (int colour = 0; colour < 9; ++colour) { // every colour of the palette
-        const gfx::BitmapPtr picture = gfx::drawEmojiPicture("🐱", colour);
-        ASSERT_NE(picture, nullptr);
-        const QColor ground = picture->pixelColor(25, 150); // between the frame and the cat
-        EXPECT_GE(std::min({ground.red(), ground.green(), ground.blue()}), 191) << colour;
-        EXPECT_NE(ground, QColor(Qt::white)) << colour;
-    }
 }
 
 } // namespace

@@ -90,8 +90,8 @@ TEST(BoardPaint, TheScatterIsFixedWithinASecondAndFairOverMany) {
         EXPECT_GT(times, 100) << std::get<0>(place) << "," << std::get<1>(place);
 }
 
-// A level chosen shows at once on the word in play and is the level of the next start; choosing
-// the ticked level or face again leaves a piece where the child put it.
+// A level or face chosen shows at once on the word in play and is the one of the next start;
+// choosing the ticked level or face again leaves a piece where the child put it.
 TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
     TempFile list(wordListBytes({{"山", "やま", "mountain"}}));
     {
@@ -99,8 +99,10 @@ TEST(BoardPaint, ALevelOrFaceChosenShowsAtOnceAndSurvivesARestart) {
         const QRect home(thePuzzle.homeX[1][1], thePuzzle.homeY[1][1], 100, 100);
         ASSERT_EQ(game.count(home, kTint[1]), 0);
         game.app().frame().sendCommand(ID_LEVEL_1);
+        const QImage gothic = game.pixels().copy();
         game.app().frame().sendCommand(ID_FONT_MINCHO);
         EXPECT_GT(game.count(home, kTint[1]), 5000);
+        EXPECT_NE(game.pixels(), gothic); // the kanji drawn in a face of the other kind
         game.click(thePuzzle.pieceX[1][1] + 50, thePuzzle.pieceY[1][1] + 50);
         game.click(550, 250);
         game.app().frame().sendCommand(ID_LEVEL_1);

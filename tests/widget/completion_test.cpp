@@ -164,23 +164,21 @@ TEST_F(Completion, SoundFollowsTheWordsFileAndItsFirstSolve) {
 // voice never holds, reach the speaker (SDL's disk driver writes what the device plays).
 TEST_F(Completion, AParentsOwnRecordingWinsOverTheSpokenReading) {
     const std::string speaker = folder.path() + "/speaker.raw";
-    const auto useDriver = [&](const char* driver) {
+    setenv("SDL_DISKAUDIOFILE", speaker.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "1", 1);
+    const auto useDriver = [](const char* driver) {
         platform::closeAudio();
         setenv("SDL_AUDIODRIVER", driver, 1);
-        setenv("SDL_DISKAUDIOFILE", speaker.c_str(), 1);
-        setenv("SDL_DISKAUDIODELAY", "1", 1);
         platform::openAudio();
     };
     useDriver("disk");
     game.openWords({{"山", "やま", "m"}});
     thePuzzle.solvedFlags[1] = 1; // solved before: no chime first
-    constexpr std::int16_t kOwn = 0x1234;
-    solve(1, "wav/山.wav", platform::waveImage({44100, std::vector<std::int16_t>(22050, kOwn)}));
-    std::string ownRun; // a tenth of a second of it on both channels, as the device plays it
-    for (int i = 0; i < 2 * 4410; ++i)
-        ownRun += {static_cast<char>(kOwn & 0xFF), static_cast<char>(kOwn >> 8)};
+    // Every byte of the recording's samples is 0x12: a tenth of a second of them is looked for.
+    solve(1, "wav/山.wav", platform::waveImage({44100, std::vector<std::int16_t>(22050, 0x1212)}));
+    const std::string recording(4 * 4410, '\x12');
     const bool heard = QTest::qWaitFor(
-        [&] { return fileBytes(speaker).find(ownRun) != std::string::npos; }, 10000);
+        [&] { return fileBytes(speaker).find(recording) != std::string::npos; }, 10000);
     useDriver("dummy");
     EXPECT_TRUE(heard);
 }

@@ -281,23 +281,6 @@ TEST_F(Commands, UnsavedEditsAreAskedAboutBeforeTheListIsClosedOrReplaced) {
     EXPECT_TRUE(frame().isWindowModified());
 }
 
-// Through the open command a UTF-8 list is read whole, to its 150th line, and a save writes the
-// edited word back in UTF-8 with its mark.
-TEST_F(Commands, AUtf8ListOpensWholeAndIsSavedInUtf8) {
-    std::string bytes = "\xEF\xBB\xBF";
-    for (int k = 1; k <= kWordCount; ++k)
-        bytes += (k == 1 ? "山" : "川") + std::string("\nかわ\n") + (k == 50 ? "last" : "") + "\n";
-    TempFile list(bytes);
-    FileDialogScript dialogs({list.path()});
-    choose(frame(), ID_FILE_OPEN);
-    EXPECT_EQ(theWordList[50].english, "last");
-    editFirstWord();
-    press(Qt::Key_S);
-    EXPECT_FALSE(frame().isWindowModified());
-    EXPECT_EQ(fileBytes(list.path()), "\xEF\xBB\xBF変" + bytes.substr(6));
-    EXPECT_TRUE(messages.texts.empty());
-}
-
 // The help is read from the folder of start-up, not the current one: the game starts in a
 // folder with quotes in its name here, but the help is asked for from the test's own folder. The
 // page shows in the game's own window, its text round a missing picture included; a page that
