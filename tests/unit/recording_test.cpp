@@ -146,7 +146,7 @@ TEST_F(Recording, SilenceAndUnwritableFoldersKeepNothingNew) {
         return dialog.result();
     });
     EXPECT_TRUE(
-        CEntryEditDlg(platform::sjis("馬"), 5, platform::sjis("うま"), "horse", {}).DoModal());
+        (CEntryEditDlg{platform::sjis("馬"), 5, platform::sjis("うま"), "horse", {}}.DoModal()));
     platform::setModalHook({});
     EXPECT_FALSE(fs::exists(wave));
 }
